@@ -1,0 +1,29 @@
+# The two commands of the README.
+#   make run   installs what is missing, builds a Release build, starts the editor
+#   make test  installs what is missing, builds with the sanitizers, runs every test
+
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+TEST_DIR := build/test
+
+.PHONY: run test release clean
+
+run: release
+	./$(RELEASE_DIR)/bin/davovo
+
+release:
+	scripts/install-deps.sh
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DDAVOVO_TESTS=OFF -DDAVOVO_BENCH=OFF
+	cmake --build $(RELEASE_DIR) --target davovo -j $(JOBS)
+
+test:
+	scripts/install-deps.sh --test
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DDAVOVO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=$(ASAN_OPTIONS_TEST) \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure
+
+ASAN_OPTIONS_TEST := detect_leaks=1:abort_on_error=1
+
+clean:
+	rm -rf build

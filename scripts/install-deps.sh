@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs that are missing.
+#   scripts/install-deps.sh         what `make run` needs
+#   scripts/install-deps.sh --test  what `make test` needs as well
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=(xvfb xauth xdotool libx11-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+install=(apt-get install -y --no-install-recommends "${missing[@]}")
+if [[ $(id -u) -eq 0 ]]; then
+    runner=()
+elif command -v sudo >/dev/null 2>&1; then
+    runner=(sudo)
+else
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them as root with:" >&2
+    echo "  apt-get update && ${install[*]}" >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+"${runner[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${runner[@]}" "${install[@]}"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/windowplacement.h"
+
+#include <QMainWindow>
+
+class EditorGrid;
+class QAction;
+class TForm1;
+class TForm4;
+class ColourTable;
+
+// The editor window: the grid and the menu bar of commands.
+class TForm3 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr const char *kStartCaption = "Click Open to Start.";
+
+    TForm3(TForm1 &startWindow, ColourTable &table, QWidget *parent = nullptr);
+
+    void setNotesWindow(TForm4 *notes) { notesWindow_ = notes; }
+
+    // Menu commands.
+    void Open1Click();
+    void ImportColors1Click();
+    void Save1Click();
+    void svclrClick();
+    void Notes1Click();
+    void About1Click();
+
+    [[nodiscard]] EditorGrid *grid() const { return StringGrid1; }
+    [[nodiscard]] QList<QAction *> menuCommands() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    QAction *addMenuCommand(const QString &caption, bool enabled, void (TForm3::*handler)());
+
+    TForm1 &startWindow_;
+    TForm4 *notesWindow_ = nullptr;
+    EditorGrid *StringGrid1;
+    QAction *Open1;
+    QAction *ImportColors1;
+    QAction *Save1;
+    QAction *svclr;
+    QAction *Notes1;
+    QAction *About1;
+    FirstShowPlacement placement_{FirstShowPlacement::Area::Desktop, QSize(750, 281)};
+};

@@ -1,0 +1,61 @@
+#include "app/startwindow.h"
+
+#include "app/application.h"
+#include "app/editorwindow.h"
+#include "app/windowplacement.h"
+#include "platform/errorreporting.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TForm1::TForm1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      Memo1(new QPlainTextEdit(this)), Button5(new QPushButton(QStringLiteral("Click to Open File Editor"), this))
+{
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(DavovoApplication::programIcon());
+    setFixedSize(370, 216);
+
+    Memo1->setGeometry(8, 0, 353, 169);
+    Memo1->setPlainText(warningLines().join(QLatin1Char('\n')));
+    Button5->setGeometry(80, 184, 201, 25);
+    connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
+}
+
+QStringList TForm1::warningLines()
+{
+    return {
+        QStringLiteral("Use this editor at your own risk."),
+        QStringLiteral("Make a backup of all of your *.SPL/PAL files before using this tool."),
+        QStringLiteral("Enter data carefully, there is limited range checking "),
+        QStringLiteral("and bad data can cause the program to crash."),
+        QStringLiteral("Remember to SAVE when you are done with all of your "),
+        QStringLiteral("changes to the file (the fixed cells will turn red)."),
+        QStringLiteral("Good luck!"),
+        QString(),
+        QString(),
+        QStringLiteral("Dere Davovo is free to use and share; it comes with no warranty."),
+    };
+}
+
+void TForm1::Button5Click()
+{
+    hide();
+    editor_->show();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    placement_.windowShown(this);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // The main window: closing it while it is shown ends the program.
+    event->accept();
+    if (isVisible())
+        QCoreApplication::quit();
+}

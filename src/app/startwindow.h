@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/windowplacement.h"
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+class TForm3;
+
+// The start window, the application's main window: a warning text and the
+// button that leads to the editor. It also carries the routines the
+// editor's Open and Import Colors commands use to choose and read a file
+// and to fill the grid.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr const char *kCaption = "Aeroth VIR/IDI Dere Davovo - 30SEP01";
+
+    explicit TForm1(QWidget *parent = nullptr);
+
+    void setEditorWindow(TForm3 *editor) { editor_ = editor; }
+
+    // The warning text, line by line.
+    [[nodiscard]] static QStringList warningLines();
+
+    // Hides this window and shows the editor.
+    void Button5Click();
+
+    [[nodiscard]] QPlainTextEdit *memo() const { return Memo1; }
+    [[nodiscard]] QPushButton *button() const { return Button5; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPlainTextEdit *Memo1;
+    QPushButton *Button5;
+    TForm3 *editor_ = nullptr;
+    FirstShowPlacement placement_{FirstShowPlacement::Area::Screen};
+};

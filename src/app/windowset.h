@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/editorwindow.h"
+#include "app/noteswindow.h"
+#include "app/startwindow.h"
+#include "colour/colourtable.h"
+
+// The program's three windows and the data they share, made in start-up
+// order: the start window (the main window), the editor, the notes window.
+class WindowSet {
+public:
+    WindowSet();
+
+    // Shows the start window; the other two start hidden.
+    void show();
+
+    ColourTable table; // the one colour table, from start-up to exit
+    TForm1 startWindow;
+    TForm3 editorWindow;
+    TForm4 notesWindow;
+};

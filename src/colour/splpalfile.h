@@ -1,0 +1,34 @@
+#pragma once
+
+#include "colour/colourtable.h"
+
+#include <QString>
+
+#include <optional>
+
+// Where the colour table starts in a file: 64 when the file name's extension
+// is exactly ".pal", 68 for every other extension (".spl", ".PAL", none).
+[[nodiscard]] int headerOffset(const QString &path);
+
+// The SPL or PAL file being edited and its header offset.
+struct FileBinding {
+    QString path;
+    int headerOffset = 0;
+};
+
+// Reads and writes the colour table of SPL and PAL files, in place, and
+// remembers which file is being edited.
+class SplPalFile {
+public:
+    // Reads the table of `path` into `table` and binds the file. A failed
+    // read raises its error and changes neither `table` nor the binding.
+    void bindAndRead(const QString &path, ColourTable &table);
+    // Writes `table` into the bound file: one positioned write of the 984
+    // table bytes, flushed to disk; every other byte and the length stay.
+    void write(const ColourTable &table) const;
+
+    [[nodiscard]] const std::optional<FileBinding> &binding() const { return binding_; }
+
+private:
+    std::optional<FileBinding> binding_;
+};

@@ -1,0 +1,88 @@
+#include "platform/qtdialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <memory>
+
+namespace {
+
+QMessageBox *makeBox(QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    auto *box = new QMessageBox(icon, caption, text, QMessageBox::NoButton);
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::ApplicationModal);
+    QPushButton *ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    // Without an owner the box opens centred on the active window's screen.
+    if (QWidget *active = QApplication::activeWindow())
+        box->setScreen(active->screen());
+    return box;
+}
+
+void runBox(QMessageBox *made)
+{
+    std::unique_ptr<QMessageBox> box(made);
+    box->exec();
+}
+
+std::optional<QString> runFileDialog(QWidget *owner, const FileDialogRequest &request,
+                                     QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(owner, request.title, request.initialFolder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    // Neither dialog insists on an existing file nor asks before overwriting:
+    // the command that uses the name decides.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(nameFilters(request.filters));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QStringList nameFilters(const std::vector<FileFilter> &filters)
+{
+    QStringList result;
+    for (const FileFilter &filter : filters)
+        result << QStringLiteral("%1 (%2)").arg(filter.name, filter.patterns.join(QLatin1Char(' ')));
+    return result;
+}
+
+QMessageBox *QtDialogs::makeErrorBox(const QString &caption, const QString &text)
+{
+    return makeBox(QMessageBox::Critical, caption, text);
+}
+
+QMessageBox *QtDialogs::makeInformationBox(const QString &text)
+{
+    return makeBox(QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+void QtDialogs::showError(const QString &caption, const QString &text)
+{
+    runBox(makeErrorBox(caption, text));
+}
+
+void QtDialogs::showInformation(const QString &text)
+{
+    runBox(makeInformationBox(text));
+}
+
+std::optional<QString> QtDialogs::openFileName(QWidget *owner, const FileDialogRequest &request)
+{
+    return runFileDialog(owner, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFileName(QWidget *owner, const FileDialogRequest &request)
+{
+    return runFileDialog(owner, request, QFileDialog::AcceptSave);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+class QMessageBox;
+
+// The message boxes and file dialogs on Qt's own widgets. The folder browser
+// is the settings' own dialog, supplied by the application.
+class QtDialogs : public Dialogs {
+public:
+    void showError(const QString &caption, const QString &text) override;
+    void showInformation(const QString &text) override;
+    std::optional<QString> openFileName(QWidget *owner, const FileDialogRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
+
+    // The boxes as they are shown, for a look at them without running them.
+    [[nodiscard]] static QMessageBox *makeErrorBox(const QString &caption, const QString &text);
+    [[nodiscard]] static QMessageBox *makeInformationBox(const QString &text);
+};
+
+// The type list of a file dialog in Qt's form: "SPL Files (*.spl)".
+[[nodiscard]] QStringList nameFilters(const std::vector<FileFilter> &filters);

@@ -1,0 +1,68 @@
+#include "platform/qtdialogs.h"
+#include "support/testregistry.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+// The real boxes, looked at and closed without running them modally.
+class QtBoxesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boxes_data()
+    {
+        QTest::addColumn<bool>("error");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("error box") << true << "Aeroth VIR/IDI Dere Davovo" << int(QMessageBox::Critical);
+        QTest::newRow("information box") << false << "Information" << int(QMessageBox::Information);
+    }
+    void boxes()
+    {
+        QFETCH(bool, error);
+        QFETCH(QString, caption);
+        QFETCH(int, icon);
+        std::unique_ptr<QMessageBox> box(error ? QtDialogs::makeErrorBox(caption, QStringLiteral("File not found."))
+                                               : QtDialogs::makeInformationBox(QStringLiteral("Color Set not read.")));
+        QCOMPARE(box->windowTitle(), caption);
+        QCOMPARE(int(box->icon()), icon);
+        QCOMPARE(box->buttons().size(), 1);
+        QAbstractButton *ok = box->buttons().constFirst();
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(static_cast<QAbstractButton *>(box->defaultButton()), ok);
+        QCOMPARE(box->escapeButton(), ok);
+        QCOMPARE(box->text(), error ? QStringLiteral("File not found.") : QStringLiteral("Color Set not read."));
+    }
+
+    void escapeClosesTheBoxLikeOk_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+    void escapeClosesTheBoxLikeOk()
+    {
+        QFETCH(int, key);
+        std::unique_ptr<QMessageBox> box(QtDialogs::makeInformationBox(QStringLiteral("Color Set not saved.")));
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QTest::keyClick(box.get(), Qt::Key(key));
+        QTRY_VERIFY(!box->isVisible());
+        QCOMPARE(box->clickedButton(), box->buttons().constFirst());
+    }
+
+    void fileDialogTypeLists()
+    {
+        const std::vector<FileFilter> filters{{QStringLiteral("SPL Files"), {QStringLiteral("*.spl")}},
+                                              {QStringLiteral("All Files"), {QStringLiteral("*")}}};
+        QCOMPARE(nameFilters(filters), (QStringList{"SPL Files (*.spl)", "All Files (*)"}));
+    }
+};
+
+DAVOVO_TEST(QtBoxesTest);
+#include "qtdialogstest.moc"

@@ -1,0 +1,79 @@
+#include "support/recordingdialogs.h"
+
+std::optional<QString> RecordingDialogs::record(Shown shown)
+{
+    shown_.push_back(std::move(shown));
+    if (whileShown_) {
+        auto action = std::move(whileShown_);
+        whileShown_ = nullptr;
+        action();
+    }
+    if (answers_.empty())
+        return std::nullopt;
+    auto answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer;
+}
+
+void RecordingDialogs::showError(const QString &caption, const QString &text)
+{
+    record({QStringLiteral("error"), caption, text, {}, {}});
+}
+
+void RecordingDialogs::showInformation(const QString &text)
+{
+    record({QStringLiteral("information"), QStringLiteral("Information"), text, {}, {}});
+}
+
+std::optional<QString> RecordingDialogs::openFileName(QWidget *, const FileDialogRequest &request)
+{
+    return record({QStringLiteral("open"), request.title, {}, request, {}});
+}
+
+std::optional<QString> RecordingDialogs::saveFileName(QWidget *, const FileDialogRequest &request)
+{
+    return record({QStringLiteral("save"), request.title, {}, request, {}});
+}
+
+std::optional<QString> RecordingDialogs::browseForFolder(QWidget *, const FolderBrowserRequest &request)
+{
+    return record({QStringLiteral("browse"), {}, request.instruction, {}, request});
+}
+
+QStringList RecordingDialogs::errors() const
+{
+    QStringList texts;
+    for (const Shown &s : shown_)
+        if (s.kind == QLatin1String("error"))
+            texts << s.text;
+    return texts;
+}
+
+QStringList RecordingDialogs::informations() const
+{
+    QStringList texts;
+    for (const Shown &s : shown_)
+        if (s.kind == QLatin1String("information"))
+            texts << s.text;
+    return texts;
+}
+
+int RecordingDialogs::count(const QString &kind) const
+{
+    int n = 0;
+    for (const Shown &s : shown_)
+        n += s.kind == kind ? 1 : 0;
+    return n;
+}
+
+void RecordingDialogs::reset()
+{
+    shown_.clear();
+    answers_.clear();
+    whileShown_ = nullptr;
+}
+
+RecordingDialogs &recordedDialogs()
+{
+    return static_cast<RecordingDialogs &>(dialogs());
+}

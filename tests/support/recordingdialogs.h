@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Dialogs for tests: every box and dialog is recorded, and dialogs are
+// answered from a queue the test fills (an empty queue answers "cancel").
+class RecordingDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString kind; // "error", "information", "open", "save", "browse"
+        QString caption;
+        QString text;
+        FileDialogRequest file;
+        FolderBrowserRequest browser;
+    };
+
+    void showError(const QString &caption, const QString &text) override;
+    void showInformation(const QString &text) override;
+    std::optional<QString> openFileName(QWidget *owner, const FileDialogRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
+    std::optional<QString> browseForFolder(QWidget *owner, const FolderBrowserRequest &request) override;
+
+    // The next open, save or browse dialog returns `answer`.
+    void answer(std::optional<QString> answer) { answers_.push_back(std::move(answer)); }
+    // Runs while the next box or dialog is up (before it returns).
+    void whileShown(std::function<void()> action) { whileShown_ = std::move(action); }
+
+    [[nodiscard]] const std::vector<Shown> &shown() const { return shown_; }
+    [[nodiscard]] QStringList errors() const;       // texts of the error boxes, in order
+    [[nodiscard]] QStringList informations() const; // texts of the information boxes
+    [[nodiscard]] int count(const QString &kind) const;
+    void reset();
+
+private:
+    std::optional<QString> record(Shown shown);
+
+    std::vector<Shown> shown_;
+    std::deque<std::optional<QString>> answers_;
+    std::function<void()> whileShown_;
+};
+
+// The recorder the test main installed.
+[[nodiscard]] RecordingDialogs &recordedDialogs();
