@@ -40,6 +40,8 @@ std::optional<QString> runFileDialog(QWidget *owner, const FileDialogRequest &re
     // the command that uses the name decides.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Names copied from other systems are often upper case: list them too.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     dialog.setNameFilters(nameFilters(request.filters));
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

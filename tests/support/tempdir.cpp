@@ -1,9 +1,12 @@
 #include "support/tempdir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
-TempDir::TempDir()
+// The default template names the folder after the application, whose title
+// holds a "/".
+TempDir::TempDir() : dir_(QDir::tempPath() + QStringLiteral("/davovo-XXXXXX"))
 {
     if (!dir_.isValid())
         qFatal("Cannot make a temporary folder");

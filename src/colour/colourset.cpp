@@ -1,0 +1,22 @@
+#include "colour/colourset.h"
+
+#include "platform/checkedfile.h"
+#include "platform/savefile.h"
+
+#include <QByteArray>
+
+ColourTable readColourSet(const QString &path)
+{
+    ColourTable table;
+    CheckedFile file;
+    file.openExisting(path);
+    file.readAt(0, reinterpret_cast<char *>(table.bytes().data()), ColourTable::kByteCount);
+    file.close();
+    return table;
+}
+
+void writeColourSet(const QString &path, const ColourTable &table)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(table.bytes().data()), ColourTable::kByteCount);
+    writeWholeFile(path, bytes);
+}

@@ -1,0 +1,64 @@
+#include "colour/splpalfile.h"
+
+#include "platform/checkedfile.h"
+#include "platform/exceptions.h"
+
+namespace
+{
+
+constexpr int kPalOffset = 64;
+constexpr int kOtherOffset = 68;
+constexpr int kNoName = 102;
+
+char *rawBytes(ColourTable &table)
+{
+    return reinterpret_cast<char *>(table.bytes().data());
+}
+
+const char *rawBytes(const ColourTable &table)
+{
+    return reinterpret_cast<const char *>(table.bytes().data());
+}
+
+} // namespace
+
+int headerOffset(const QString &path)
+{
+    // Names from other systems may use "\" or ":" between folders; a dot
+    // before the last delimiter belongs to a folder name.
+    qsizetype nameStart = 0;
+    for (qsizetype i = path.size(); i > 0; --i) {
+        const QChar c = path.at(i - 1);
+        if (c == u'/' || c == u'\\' || c == u':') {
+            nameStart = i;
+            break;
+        }
+    }
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot < nameStart)
+        return kOtherOffset;
+    return QStringView(path).sliced(dot) == u".pal" ? kPalOffset : kOtherOffset;
+}
+
+void SplPalFile::bindAndRead(const QString &path, ColourTable &table)
+{
+    const int offset = headerOffset(path);
+    ColourTable scratch;
+    CheckedFile file;
+    file.openExisting(path);
+    file.readAt(offset, rawBytes(scratch), ColourTable::kByteCount);
+    file.close();
+    table = scratch;
+    binding_ = FileBinding{path, offset};
+}
+
+void SplPalFile::write(const ColourTable &table) const
+{
+    if (!binding_)
+        throw EInOutError(kNoName);
+    CheckedFile file;
+    file.openExisting(binding_->path);
+    file.writeAt(binding_->headerOffset, rawBytes(table), ColourTable::kByteCount);
+    file.flush();
+    file.close();
+}
