@@ -2,6 +2,7 @@
 
 #include "platform/errorreporting.h"
 
+#include <QFont>
 #include <QIcon>
 
 static void initResources()
@@ -25,6 +26,14 @@ bool DavovoApplication::notify(QObject *receiver, QEvent *event)
     bool result = false;
     guarded([&] { result = QApplication::notify(receiver, event); });
     return result;
+}
+
+QFont DavovoApplication::windowFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
 }
 
 QIcon DavovoApplication::programIcon()

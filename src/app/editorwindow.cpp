@@ -4,21 +4,21 @@
 #include "app/noteswindow.h"
 #include "app/startwindow.h"
 #include "app/windowplacement.h"
+#include "colour/splpalfile.h"
+#include "editor/colourcommands.h"
 #include "editor/editorgrid.h"
 #include "platform/errorreporting.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 
-TForm3::TForm3(TForm1 &startWindow, ColourTable &table, QWidget *parent)
-    : QMainWindow(parent), startWindow_(startWindow),
-      StringGrid1(new EditorGrid(table, this))
+TForm3::TForm3(TForm1 &startWindow, ColourTable &table, SplPalFile &file, QWidget *parent)
+    : QMainWindow(parent), startWindow_(startWindow), file_(file), StringGrid1(new EditorGrid(table, this)),
+      commands_(std::make_unique<ColourCommands>(*StringGrid1, table, file))
 {
     setWindowTitle(QString::fromLatin1(kStartCaption));
     setWindowIcon(DavovoApplication::programIcon());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DavovoApplication::windowFont());
     resize(750, 281);
     setCentralWidget(StringGrid1);
 
@@ -57,13 +57,37 @@ void TForm3::FormClose()
     QCoreApplication::quit();
 }
 
-void TForm3::Open1Click() {}
+TForm3::~TForm3() = default;
 
-void TForm3::ImportColors1Click() {}
+void TForm3::Open1Click()
+{
+    startWindow_.hide();
+    if (!startWindow_.Button3Click())
+        return;
+    startWindow_.Button4Click();
+    for (QAction *command : {Save1, svclr, ImportColors1})
+        command->setEnabled(true);
+    setWindowTitle(QStringLiteral("Editing ") + file_.binding()->path);
+    StringGrid1->setOldCellText(StringGrid1->cellText(1, 1));
+}
 
-void TForm3::Save1Click() {}
+void TForm3::ImportColors1Click()
+{
+    if (!commands_->importColours(this))
+        return;
+    startWindow_.Button4Click();
+    StringGrid1->indicatorOn();
+}
 
-void TForm3::svclrClick() {}
+void TForm3::Save1Click()
+{
+    commands_->save();
+}
+
+void TForm3::svclrClick()
+{
+    commands_->exportColours(this);
+}
 
 void TForm3::Notes1Click()
 {

@@ -4,7 +4,11 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
+class ColourCommands;
 class EditorGrid;
+class SplPalFile;
 class QAction;
 class TForm1;
 class TForm4;
@@ -17,7 +21,8 @@ class TForm3 : public QMainWindow {
 public:
     static constexpr const char *kStartCaption = "Click Open to Start.";
 
-    TForm3(TForm1 &startWindow, ColourTable &table, QWidget *parent = nullptr);
+    TForm3(TForm1 &startWindow, ColourTable &table, SplPalFile &file, QWidget *parent = nullptr);
+    ~TForm3() override;
 
     void setNotesWindow(TForm4 *notes) { notesWindow_ = notes; }
 
@@ -43,7 +48,9 @@ private:
 
     TForm1 &startWindow_;
     TForm4 *notesWindow_ = nullptr;
+    SplPalFile &file_;
     EditorGrid *StringGrid1;
+    std::unique_ptr<ColourCommands> commands_;
     QAction *Open1;
     QAction *ImportColors1;
     QAction *Save1;

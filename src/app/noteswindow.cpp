@@ -11,9 +11,7 @@ TForm4::TForm4(QWidget *parent) : QMainWindow(parent), RichEdit1(new QTextEdit(t
 {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(DavovoApplication::programIcon());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DavovoApplication::windowFont());
     resize(456, 230);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);

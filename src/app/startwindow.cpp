@@ -3,19 +3,23 @@
 #include "app/application.h"
 #include "app/editorwindow.h"
 #include "app/windowplacement.h"
+#include "colour/splpalfile.h"
+#include "editor/editorgrid.h"
 #include "platform/errorreporting.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-TForm1::TForm1(QWidget *parent)
+TForm1::TForm1(ColourTable &table, SplPalFile &file, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Memo1(new QPlainTextEdit(this)), Button5(new QPushButton(QStringLiteral("Click to Open File Editor"), this))
+      Memo1(new QPlainTextEdit(this)), Button5(new QPushButton(QStringLiteral("Click to Open File Editor"), this)),
+      table_(table), file_(file)
 {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(DavovoApplication::programIcon());
+    setFont(DavovoApplication::windowFont());
     setFixedSize(370, 216);
 
     Memo1->setGeometry(8, 0, 353, 169);
@@ -36,7 +40,7 @@ QStringList TForm1::warningLines()
         QStringLiteral("Good luck!"),
         QString(),
         QString(),
-        QStringLiteral("Dere Davovo is free to use and share; it comes with no warranty."),
+        QStringLiteral("Dere Davovo: free to use and share, with no warranty of any kind."),
     };
 }
 
@@ -44,6 +48,32 @@ void TForm1::Button5Click()
 {
     hide();
     editor_->show();
+}
+
+FileDialogRequest TForm1::openDialog(const QString &initialFolder) const
+{
+    return {QStringLiteral("Open SPL or PAL file"),
+            {{QStringLiteral("SPL Files"), {QStringLiteral("*.spl")}},
+             {QStringLiteral("PAL Files"), {QStringLiteral("*.pal")}}},
+            QStringLiteral("spl"),
+            initialFolder};
+}
+
+bool TForm1::Button3Click()
+{
+    const QString folder = startFolder_.startFolder(this);
+    // The dialog opens over the editor, the window the user is working in.
+    QWidget *owner = editor_ != nullptr ? static_cast<QWidget *>(editor_) : this;
+    const std::optional<QString> path = dialogs().openFileName(owner, openDialog(folder));
+    if (!path)
+        return false;
+    file_.bindAndRead(*path, table_);
+    return true;
+}
+
+void TForm1::Button4Click()
+{
+    editor_->grid()->fillFromTable();
 }
 
 void TForm1::showEvent(QShowEvent *event)

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/windowplacement.h"
+#include "platform/dialogs.h"
+#include "settings/startfolder.h"
 
 #include <QWidget>
 
+class ColourTable;
 class QPlainTextEdit;
 class QPushButton;
+class SplPalFile;
 class TForm3;
 
 // The start window, the application's main window: a warning text and the
@@ -18,7 +22,7 @@ class TForm1 : public QWidget {
 public:
     static constexpr const char *kCaption = "Aeroth VIR/IDI Dere Davovo - 30SEP01";
 
-    explicit TForm1(QWidget *parent = nullptr);
+    TForm1(ColourTable &table, SplPalFile &file, QWidget *parent = nullptr);
 
     void setEditorWindow(TForm3 *editor) { editor_ = editor; }
 
@@ -27,6 +31,15 @@ public:
 
     // Hides this window and shows the editor.
     void Button5Click();
+
+    // Chooses an SPL or PAL file, starting in the remembered start folder,
+    // and reads its colour table; false when the user cancels the dialog.
+    [[nodiscard]] bool Button3Click();
+    // Fills the editor's grid from the colour table.
+    void Button4Click();
+
+    [[nodiscard]] FileDialogRequest openDialog(const QString &initialFolder) const;
+    [[nodiscard]] StartFolder &startFolder() { return startFolder_; }
 
     [[nodiscard]] QPlainTextEdit *memo() const { return Memo1; }
     [[nodiscard]] QPushButton *button() const { return Button5; }
@@ -39,5 +52,8 @@ private:
     QPlainTextEdit *Memo1;
     QPushButton *Button5;
     TForm3 *editor_ = nullptr;
+    ColourTable &table_;
+    SplPalFile &file_;
+    StartFolder startFolder_; // the settings file and the folder browser
     FirstShowPlacement placement_{FirstShowPlacement::Area::Screen};
 };

@@ -1,6 +1,6 @@
 #include "app/windowset.h"
 
-WindowSet::WindowSet() : editorWindow(startWindow, table)
+WindowSet::WindowSet() : startWindow(table, file), editorWindow(startWindow, table, file)
 {
     startWindow.setEditorWindow(&editorWindow);
     editorWindow.setNotesWindow(&notesWindow);

@@ -4,6 +4,7 @@
 #include "app/noteswindow.h"
 #include "app/startwindow.h"
 #include "colour/colourtable.h"
+#include "colour/splpalfile.h"
 
 // The program's three windows and the data they share, made in start-up
 // order: the start window (the main window), the editor, the notes window.
@@ -15,6 +16,7 @@ public:
     void show();
 
     ColourTable table; // the one colour table, from start-up to exit
+    SplPalFile file;   // the SPL or PAL file being edited
     TForm1 startWindow;
     TForm3 editorWindow;
     TForm4 notesWindow;
