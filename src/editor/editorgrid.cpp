@@ -1,14 +1,201 @@
 #include "editor/editorgrid.h"
 
-// Placeholder until the grid control lands.
-EditorGrid::EditorGrid(ColourTable &table, QWidget *parent) : QAbstractScrollArea(parent), table_(table) {}
+#include "platform/errorreporting.h"
+#include "platform/exceptions.h"
+#include "platform/intconvert.h"
 
-void EditorGrid::writeColumnHeaders() {}
-void EditorGrid::fillFromTable() {}
-void EditorGrid::toTable(int) {}
-QString EditorGrid::cellText(int, int) const { return {}; }
-const QString &EditorGrid::oldCellText() const { return oldCellText_; }
-void EditorGrid::setOldCellText(const QString &text) { oldCellText_ = text; }
-void EditorGrid::indicatorOn() { indicator_ = true; }
-void EditorGrid::indicatorOff() { indicator_ = false; }
-bool EditorGrid::isIndicatorOn() const { return indicator_; }
+#include <QPainter>
+
+#include <array>
+
+namespace {
+
+constexpr int kColCount = ColourTable::kEntryCount + 1;
+constexpr int kRowCount = 6;
+constexpr int kCellWidth = 45;
+constexpr int kCellHeight = 21;
+
+const QColor kMaroon(128, 0, 0);     // colour reference 128
+const QColor kSilver(192, 192, 192); // colour reference 12632256
+
+} // namespace
+
+EditorGrid::EditorGrid(ColourTable &table, QWidget *parent)
+    : StringGrid(kColCount, kRowCount, parent), table_(table)
+{
+    setDefaultColWidth(kCellWidth);
+    setFixedColWidth(kCellWidth);
+    setDefaultRowHeight(kCellHeight);
+    setFixedRowHeight(kCellHeight);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    // Crisp like the bitmap font it stands for; the text shows its exact colour.
+    font.setStyleStrategy(QFont::NoAntialias);
+    setFont(font);
+    setCellFont(font);
+    setFixedFont(font);
+    setColumnHeaders({QStringLiteral("Location")});
+    setRowHeaders({QStringLiteral("Location"), QStringLiteral("Red"), QStringLiteral("Green"),
+                   QStringLiteral("Blue"), QStringLiteral("???"), QStringLiteral("Color")});
+
+    onDrawCell = [this](int col, int row, const QRect &rect, DrawStates state) {
+        StringGrid1DrawCell(col, row, rect, state);
+    };
+    onGetEditText = [this](int col, int row, QString &value) { StringGrid1GetEditText(col, row, value); };
+    onCellValidate = [this](int col, int row, QString &value, bool &valid) {
+        StringGrid1CellValidate(col, row, value, valid);
+    };
+}
+
+void EditorGrid::writeColumnHeaders()
+{
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry)
+        setCell(entry + 1, 0, QString::number(entry));
+}
+
+void EditorGrid::fillFromTable()
+{
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
+        for (int k = 0; k < ColourTable::kEntrySize; ++k)
+            setCell(entry + 1, k + 1, QString::number(table_.byte(entry, k)));
+    }
+    autoSizeColumns(true, 0);
+    colorthecell();
+}
+
+void EditorGrid::toTable(int entry)
+{
+    Q_ASSERT(entry >= 0 && entry < ColourTable::kEntryCount);
+    std::array<quint8, ColourTable::kEntrySize> bytes{};
+    for (int k = 0; k < ColourTable::kEntrySize; ++k)
+        bytes[std::size_t(k)] = quint8(strToInt(cell(entry + 1, k + 1)));
+    for (int k = 0; k < ColourTable::kEntrySize; ++k)
+        table_.setByte(entry, k, bytes[std::size_t(k)]);
+}
+
+const QString &EditorGrid::oldCellText() const
+{
+    return oldCellText_;
+}
+
+void EditorGrid::setOldCellText(const QString &text)
+{
+    oldCellText_ = text;
+}
+
+void EditorGrid::indicatorOn()
+{
+    indicator_ = true;
+    setFixedColor(kMaroon);
+    setFixedFontColor(kSilver);
+}
+
+void EditorGrid::indicatorOff()
+{
+    indicator_ = false;
+    setFixedColor(palette().color(QPalette::Button));
+    setFixedFontColor(palette().color(QPalette::WindowText));
+}
+
+bool EditorGrid::isIndicatorOn() const
+{
+    return indicator_;
+}
+
+// ---- Swatches ----------------------------------------------------------------
+//
+// A swatch shows its column's colour over the row-5 cell, with a focus
+// rectangle on its border. They are painted over the cells once at the end
+// of each paint pass, for the row-5 cells that pass drew, rather than all 246
+// at every cell drawn: the picture is the same (the swatches lie over
+// everything the cells drew), and the conversions run once per pass.
+//
+// While a red, green or blue text is not an integer, its column's swatch is
+// white with a red cross, the other swatches keep showing their colours, and
+// the conversion error reaches the error box once (through the paint latch,
+// or from the edit that caused it, which marks it as shown).
+
+EditorGrid::Swatches EditorGrid::convertSwatches()
+{
+    Swatches swatches;
+    swatches.colours.assign(std::size_t(colCount()), QColor());
+    for (int col = 1; col <= ColourTable::kEntryCount; ++col) {
+        for (int row = 1; row <= ColourTable::kEntrySize; ++row) {
+            if (cell(col, row).isEmpty())
+                setCell(col, row, QStringLiteral("0"));
+        }
+        // The pass goes on to paint every other swatch; the error is raised
+        // again once the pass is over.
+        try {
+            const int blue = quint8(strToInt(cell(col, 3)));
+            const int green = quint8(strToInt(cell(col, 2)));
+            const int red = quint8(strToInt(cell(col, 1)));
+            swatches.colours[std::size_t(col)] = QColor(red, green, blue);
+        } catch (const EConvertError &) {
+            if (!swatches.error)
+                swatches.error = std::current_exception();
+        }
+    }
+    return swatches;
+}
+
+void EditorGrid::paintSwatch(QPainter &painter, int col, const QColor &colour)
+{
+    const QRect rect = cellRect(col, kSwatchRow);
+    if (rect.isEmpty())
+        return;
+    if (colour.isValid()) {
+        painter.fillRect(rect, colour);
+    } else {
+        painter.fillRect(rect, Qt::white);
+        painter.save();
+        painter.setPen(QPen(QColor(255, 0, 0), 2));
+        painter.drawLine(rect.topLeft(), rect.bottomRight());
+        painter.drawLine(rect.topRight(), rect.bottomLeft());
+        painter.restore();
+    }
+    drawFocusRect(painter, rect);
+}
+
+void EditorGrid::colorthecell()
+{
+    const Swatches swatches = convertSwatches();
+    if (swatches.error) {
+        // Shown by the error box for this raise; the repaints that follow
+        // must not show it again.
+        paintErrorLatch().markShown(exceptionMessage(swatches.error));
+        std::rethrow_exception(swatches.error);
+    }
+    viewport()->update();
+}
+
+void EditorGrid::paintPassFinished(QPainter &painter)
+{
+    const Swatches swatches = convertSwatches();
+    for (int col : pendingSwatches_)
+        paintSwatch(painter, col, swatches.colours[std::size_t(col)]);
+    pendingSwatches_.clear();
+    if (swatches.error)
+        std::rethrow_exception(swatches.error);
+}
+
+// ---- Events -------------------------------------------------------------------
+
+void EditorGrid::StringGrid1DrawCell(int col, int row, const QRect &, DrawStates)
+{
+    if (row == kSwatchRow && col >= 1 && col <= ColourTable::kEntryCount)
+        pendingSwatches_.push_back(col);
+}
+
+void EditorGrid::StringGrid1GetEditText(int, int, QString &value)
+{
+    oldCellText_ = value;
+}
+
+void EditorGrid::StringGrid1CellValidate(int, int, QString &value, bool &)
+{
+    if (value != oldCellText_) {
+        colorthecell();
+        indicatorOn();
+    }
+}

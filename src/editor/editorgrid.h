@@ -1,17 +1,21 @@
 #pragma once
 
 #include "colour/colourtable.h"
+#include "editor/stringgrid.h"
 
-#include <QAbstractScrollArea>
+#include <exception>
+#include <vector>
 
 // The editor's grid: one column per colour entry, rows for red, green, blue
 // and the fourth byte, and a row of colour swatches. Its cell texts hold the
 // document between a load and a save; the fixed cells show whether they
 // differ from the file (the modified indicator).
-class EditorGrid : public QAbstractScrollArea {
+class EditorGrid : public StringGrid {
     Q_OBJECT
 
 public:
+    static constexpr int kSwatchRow = 5;
+
     explicit EditorGrid(ColourTable &table, QWidget *parent = nullptr);
 
     // Writes the column headers "0" to "245" into the header row.
@@ -20,10 +24,11 @@ public:
     // the columns to their texts and repaints the swatches.
     void fillFromTable();
     // Converts the value cells of column entry + 1 into that table entry
-    // (low 8 bits of each); a text that is not an integer raises its error.
+    // (low 8 bits of each); a text that is not an integer raises its error
+    // and leaves the entry as it was.
     void toTable(int entry);
 
-    [[nodiscard]] QString cellText(int col, int row) const;
+    [[nodiscard]] QString cellText(int col, int row) const { return cell(col, row); }
 
     // The text of the cell most recently taken into editing.
     [[nodiscard]] const QString &oldCellText() const;
@@ -34,8 +39,29 @@ public:
     void indicatorOff();
     [[nodiscard]] bool isIndicatorOn() const;
 
+    // Repaints the swatches: empty value cells become "0", and a red, green
+    // or blue text that is not an integer raises its conversion error.
+    void colorthecell();
+
+    // The grid's events.
+    void StringGrid1DrawCell(int col, int row, const QRect &rect, DrawStates state);
+    void StringGrid1GetEditText(int col, int row, QString &value);
+    void StringGrid1CellValidate(int col, int row, QString &value, bool &valid);
+
+protected:
+    void paintPassFinished(QPainter &painter) override;
+
 private:
+    struct Swatches {
+        std::vector<QColor> colours; // by column; invalid where a text is not an integer
+        std::exception_ptr error;    // the first conversion error, in column order
+    };
+
+    [[nodiscard]] Swatches convertSwatches();
+    void paintSwatch(QPainter &painter, int col, const QColor &colour);
+
     ColourTable &table_;
     QString oldCellText_;
     bool indicator_ = false;
+    std::vector<int> pendingSwatches_;
 };

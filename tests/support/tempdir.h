@@ -9,6 +9,7 @@ class TempDir {
 public:
     TempDir();
 
+    [[nodiscard]] QString folder() const { return dir_.path(); }
     [[nodiscard]] QString path(const QString &name) const;
     // Writes `bytes` to `name` and returns its full path.
     QString write(const QString &name, const QByteArray &bytes) const;

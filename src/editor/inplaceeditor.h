@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLineEdit>
+
+class StringGrid;
+
+// The grid's in-place editor: a borderless line edit over the current cell.
+// It keeps the keys that work on its text and hands the grid's keys
+// (vertical moves, Tab, Enter, Escape, Insert) to the grid.
+class InplaceEditor : public QLineEdit {
+    Q_OBJECT
+
+public:
+    InplaceEditor(StringGrid &grid, QWidget *parent);
+    // The grid is going away: events from now on are the line edit's alone.
+    void detach() { grid_ = nullptr; }
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    [[nodiscard]] static bool isGridKey(const QKeyEvent &event);
+
+    StringGrid *grid_;
+};
