@@ -25,10 +25,25 @@ printf '[settings]\nstartdir=%s\n' "$work/files" > "$work/rozirazuz.INI"
 
 fail() {
     echo "FAIL: $*"
+    # A picture of the screen helps to see where it went wrong.
+    if [[ -n "${JOURNEY_SHOT:-}" ]] && command -v import >/dev/null; then
+        import -window root "$JOURNEY_SHOT"
+    fi
     exit 1
 }
 window() { # waits for a visible window whose title matches exactly
-    timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+    # Polled: a search that meets a window being destroyed fails at once.
+    local id
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        if [[ -n "$id" ]]; then
+            sleep 0.5 # let it take the focus and settle
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
 }
 click() { # window, x, y in the window's own pixels
     xdotool mousemove --window "$1" "$2" "$3" click 1
@@ -54,7 +69,9 @@ xdotool key Return
 editing=$(window "Editing ${spl//./\\.}") || true
 [[ -n "$editing" ]] || fail "the editor did not open $spl"
 
-# The current cell is Red of entry 0: type over it and confirm.
+# A click on the current cell, Red of entry 0, opens its editor with the
+# text selected: type over it and confirm.
+click "$editing" 75 50
 xdotool type 7
 xdotool key Return
 sleep 0.5
