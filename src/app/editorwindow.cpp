@@ -37,7 +37,8 @@ QAction *TForm3::addMenuCommand(const QString &caption, bool enabled, void (TFor
 {
     QAction *action = menuBar()->addAction(caption);
     action->setEnabled(enabled);
-    connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     return action;
 }
 

@@ -26,7 +26,7 @@ QString demangled(const char *name)
 {
     int status = 0;
     std::unique_ptr<char, decltype(&std::free)> plain(abi::__cxa_demangle(name, nullptr, nullptr, &status),
-                                                       &std::free);
+                                                      &std::free);
     return QString::fromLatin1(status == 0 && plain ? plain.get() : name);
 }
 
@@ -47,7 +47,8 @@ Origin originOf(std::exception_ptr error)
 
 } // namespace
 
-QString lastResortText(const QString &className, const QString &module, quintptr offset, const QString &message)
+QString lastResortText(const QString &className, const QString &module, quintptr offset,
+                       const QString &message)
 {
     QString text = QStringLiteral("Exception %1 in module %2 at %3.\n%4")
                        .arg(className, module,

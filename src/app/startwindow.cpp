@@ -12,10 +12,10 @@
 #include <QPushButton>
 
 TForm1::TForm1(ColourTable &table, SplPalFile &file, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Memo1(new QPlainTextEdit(this)), Button5(new QPushButton(QStringLiteral("Click to Open File Editor"), this)),
-      table_(table), file_(file)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      Memo1(new QPlainTextEdit(this)),
+      Button5(new QPushButton(QStringLiteral("Click to Open File Editor"), this)), table_(table), file_(file)
 {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(DavovoApplication::programIcon());

@@ -3,8 +3,7 @@
 #include "platform/checkedfile.h"
 #include "platform/exceptions.h"
 
-namespace
-{
+namespace {
 
 constexpr int kPalOffset = 64;
 constexpr int kOtherOffset = 68;

@@ -10,8 +10,7 @@
 #include <unistd.h>
 #include <utility>
 
-namespace
-{
+namespace {
 
 constexpr int kNotFound = 2;
 constexpr int kInvalidName = 3;

@@ -23,11 +23,11 @@ private:
     const void *raiseAddress_ = nullptr;
 };
 
-#define DAVOVO_ERROR_KIND(Name)                                                                    \
-    class Name : public Exception {                                                                \
-    public:                                                                                        \
-        using Exception::Exception;                                                                \
-        [[nodiscard]] const char *className() const noexcept override { return #Name; }            \
+#define DAVOVO_ERROR_KIND(Name)                                                                              \
+    class Name : public Exception {                                                                          \
+    public:                                                                                                  \
+        using Exception::Exception;                                                                          \
+        [[nodiscard]] const char *className() const noexcept override { return #Name; }                      \
     }
 
 DAVOVO_ERROR_KIND(EConvertError);

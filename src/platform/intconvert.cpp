@@ -4,8 +4,7 @@
 
 #include <QByteArray>
 
-namespace
-{
+namespace {
 
 [[noreturn]] void raiseInvalid(const QString &text)
 {

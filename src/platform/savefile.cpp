@@ -11,8 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 // The I/O error for a failed step. QSaveFile reports no code of its own, so
 // the errno left by the failing system call picks one where it says

@@ -32,7 +32,8 @@ struct EditorFixture {
     void open(const QString &path)
     {
         if (!QFile::exists(settingsPath()))
-            dir.write(QStringLiteral("rozirazuz.INI"), "[settings]\nstartdir=" + dir.folder().toUtf8() + "\n");
+            dir.write(QStringLiteral("rozirazuz.INI"),
+                      "[settings]\nstartdir=" + dir.folder().toUtf8() + "\n");
         recordedDialogs().answer(path);
         editor().Open1Click();
     }
@@ -43,7 +44,8 @@ struct EditorFixture {
     {
         QStringList states;
         for (QAction *command : editor().menuCommands())
-            states << command->text() + (command->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
+            states << command->text() +
+                          (command->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
         return states;
     }
 };

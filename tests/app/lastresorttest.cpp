@@ -24,13 +24,15 @@ private slots:
                                << "Exception EInOutError in module davovo at 0001A2B0.\nFile not found.";
         QTest::newRow("ends in a period") << "Done."
                                           << "Exception EInOutError in module davovo at 0001A2B0.\nDone.";
-        QTest::newRow("empty") << "" << "Exception EInOutError in module davovo at 0001A2B0.\n";
+        QTest::newRow("empty") << ""
+                               << "Exception EInOutError in module davovo at 0001A2B0.\n";
     }
     void textNamesClassModuleAndAddress()
     {
         QFETCH(QString, message);
         QFETCH(QString, text);
-        QCOMPARE(lastResortText(QStringLiteral("EInOutError"), QStringLiteral("davovo"), 0x1a2b0, message), text);
+        QCOMPARE(lastResortText(QStringLiteral("EInOutError"), QStringLiteral("davovo"), 0x1a2b0, message),
+                 text);
     }
 
     void boxNamesTheModuleThatRaisedTheError()
@@ -45,9 +47,10 @@ private slots:
         QCOMPARE(shown.kind, QStringLiteral("error"));
         QCOMPARE(shown.caption, QStringLiteral("Application Error"));
         const QString module = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-        const QRegularExpression form(QStringLiteral("^Exception EInOutError in module %1 at [0-9A-F]{8}\\.\\n"
-                                                     "File not found\\.$")
-                                          .arg(QRegularExpression::escape(module)));
+        const QRegularExpression form(
+            QStringLiteral("^Exception EInOutError in module %1 at [0-9A-F]{8}\\.\\n"
+                           "File not found\\.$")
+                .arg(QRegularExpression::escape(module)));
         QVERIFY2(form.match(shown.text).hasMatch(), qPrintable(shown.text));
         QVERIFY(!shown.text.contains(QStringLiteral(" at 00000000.")));
     }
@@ -59,7 +62,8 @@ private slots:
         } catch (...) {
             showLastResort(std::current_exception());
         }
-        QVERIFY(recordedDialogs().errors().at(0).startsWith(QStringLiteral("Exception std::runtime_error in module ")));
+        QVERIFY(recordedDialogs().errors().at(0).startsWith(
+            QStringLiteral("Exception std::runtime_error in module ")));
         QVERIFY(recordedDialogs().errors().at(0).endsWith(QStringLiteral("\nbroken.")));
     }
 };

@@ -6,8 +6,10 @@
 
 namespace {
 
-const QStringList allEnabled{"Open on", "Import Colors on", "Save on", "Export Colors on", "Notes on", "About on"};
-const QStringList beforeOpen{"Open on", "Import Colors off", "Save off", "Export Colors off", "Notes on", "About on"};
+const QStringList allEnabled{"Open on",          "Import Colors on", "Save on",
+                             "Export Colors on", "Notes on",         "About on"};
+const QStringList beforeOpen{"Open on",           "Import Colors off", "Save off",
+                             "Export Colors off", "Notes on",          "About on"};
 
 } // namespace
 

@@ -1,5 +1,5 @@
-#include "app/application.h"
 #include "app/windowset.h"
+#include "app/application.h"
 #include "editor/editorgrid.h"
 #include "support/testregistry.h"
 
@@ -126,7 +126,8 @@ private slots:
         const QIcon icon = DavovoApplication::programIcon();
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.pixmap(32, 32).size(), QSize(32, 32));
-        for (QWidget *window : QList<QWidget *>{&windows.startWindow, &windows.editorWindow, &windows.notesWindow})
+        for (QWidget *window :
+             QList<QWidget *>{&windows.startWindow, &windows.editorWindow, &windows.notesWindow})
             QCOMPARE(window->windowIcon().cacheKey() != 0, true);
         QCOMPARE(windows.startWindow.windowIcon().pixmap(32).toImage(), icon.pixmap(32).toImage());
     }

@@ -2,6 +2,7 @@
 #include "platform/exceptions.h"
 #include "support/restrictions.h"
 #include "support/tempdir.h"
+#include "support/tables.h"
 #include "support/testregistry.h"
 
 #include <QFile>
@@ -9,17 +10,7 @@
 
 #include <sys/stat.h>
 
-namespace
-{
-
-ColourTable tableOf(const QByteArray &bytes)
-{
-    Q_ASSERT(bytes.size() == ColourTable::kByteCount);
-    ColourTable table;
-    for (int n = 0; n < ColourTable::kByteCount; ++n)
-        table.setByte(n / 4, n % 4, quint8(bytes.at(n)));
-    return table;
-}
+namespace {
 
 // A table unlike any stretch of TempDir::pattern.
 ColourTable distinctTable()

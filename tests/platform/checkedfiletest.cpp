@@ -11,8 +11,7 @@
 
 #include <cerrno>
 
-namespace
-{
+namespace {
 
 int openDescriptorCount()
 {

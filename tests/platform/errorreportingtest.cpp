@@ -55,21 +55,34 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "File not found" << "File not found.";
-        QTest::newRow("digit") << "I/O error 32" << "I/O error 32.";
-        QTest::newRow("colon") << "Note:" << "Note:.";
-        QTest::newRow("question") << "Why?" << "Why?.";
-        QTest::newRow("slash sorts above the period") << "a/" << "a/.";
-        QTest::newRow("period") << "Done." << "Done.";
-        QTest::newRow("bracket") << "(code 5)" << "(code 5)";
-        QTest::newRow("apostrophe") << "'abc'" << "'abc'";
-        QTest::newRow("comma") << "a," << "a,";
-        QTest::newRow("blank") << "a " << "a ";
-        QTest::newRow("hyphen sorts below the period") << "a-" << "a-";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("non-ASCII last character") << QString::fromUtf8("Caf\u00e9") << QString::fromUtf8("Caf\u00e9.");
-        QTest::newRow("character outside the BMP") << QString::fromUtf8("x\U0001F600")
-                                                     << QString::fromUtf8("x\U0001F600.");
+        QTest::newRow("letter") << "File not found"
+                                << "File not found.";
+        QTest::newRow("digit") << "I/O error 32"
+                               << "I/O error 32.";
+        QTest::newRow("colon") << "Note:"
+                               << "Note:.";
+        QTest::newRow("question") << "Why?"
+                                  << "Why?.";
+        QTest::newRow("slash sorts above the period") << "a/"
+                                                      << "a/.";
+        QTest::newRow("period") << "Done."
+                                << "Done.";
+        QTest::newRow("bracket") << "(code 5)"
+                                 << "(code 5)";
+        QTest::newRow("apostrophe") << "'abc'"
+                                    << "'abc'";
+        QTest::newRow("comma") << "a,"
+                               << "a,";
+        QTest::newRow("blank") << "a "
+                               << "a ";
+        QTest::newRow("hyphen sorts below the period") << "a-"
+                                                       << "a-";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("non-ASCII last character")
+            << QString::fromUtf8("Caf\u00e9") << QString::fromUtf8("Caf\u00e9.");
+        QTest::newRow("character outside the BMP")
+            << QString::fromUtf8("x\U0001F600") << QString::fromUtf8("x\U0001F600.");
     }
     void periodFollowsTheLastCharacter()
     {
@@ -160,9 +173,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&shown));
 
         bool disabledWhileUp = false;
-        recordedDialogs().whileShown([&] {
-            disabledWhileUp = !shown.isEnabled() && !alsoShown.isEnabled() && hidden.isEnabled();
-        });
+        recordedDialogs().whileShown(
+            [&] { disabledWhileUp = !shown.isEnabled() && !alsoShown.isEnabled() && hidden.isEnabled(); });
         guarded([] { throw EInOutError(2); });
 
         QVERIFY(disabledWhileUp);

@@ -26,8 +26,9 @@ private slots:
         QFETCH(bool, error);
         QFETCH(QString, caption);
         QFETCH(int, icon);
-        std::unique_ptr<QMessageBox> box(error ? QtDialogs::makeErrorBox(caption, QStringLiteral("File not found."))
-                                               : QtDialogs::makeInformationBox(QStringLiteral("Color Set not read.")));
+        std::unique_ptr<QMessageBox> box(
+            error ? QtDialogs::makeErrorBox(caption, QStringLiteral("File not found."))
+                  : QtDialogs::makeInformationBox(QStringLiteral("Color Set not read.")));
         QCOMPARE(box->windowTitle(), caption);
         QCOMPARE(int(box->icon()), icon);
         QCOMPARE(box->buttons().size(), 1);
@@ -35,7 +36,8 @@ private slots:
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         QCOMPARE(static_cast<QAbstractButton *>(box->defaultButton()), ok);
         QCOMPARE(box->escapeButton(), ok);
-        QCOMPARE(box->text(), error ? QStringLiteral("File not found.") : QStringLiteral("Color Set not read."));
+        QCOMPARE(box->text(),
+                 error ? QStringLiteral("File not found.") : QStringLiteral("Color Set not read."));
     }
 
     void escapeClosesTheBoxLikeOk_data()
@@ -47,7 +49,8 @@ private slots:
     void escapeClosesTheBoxLikeOk()
     {
         QFETCH(int, key);
-        std::unique_ptr<QMessageBox> box(QtDialogs::makeInformationBox(QStringLiteral("Color Set not saved.")));
+        std::unique_ptr<QMessageBox> box(
+            QtDialogs::makeInformationBox(QStringLiteral("Color Set not saved.")));
         box->setWindowModality(Qt::NonModal);
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));

@@ -8,8 +8,7 @@
 #include <QFile>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 QStringList entries(const TempDir &dir)
 {

@@ -26,5 +26,5 @@ struct TestRegistration {
     }
 };
 
-#define DAVOVO_TEST(Class)                                                                         \
+#define DAVOVO_TEST(Class)                                                                                   \
     static const TestRegistration registration##Class(#Class, [] { return std::make_unique<Class>(); })
