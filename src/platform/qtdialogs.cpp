@@ -30,25 +30,6 @@ void runBox(QMessageBox *made)
     box->exec();
 }
 
-std::optional<QString> runFileDialog(QWidget *owner, const FileDialogRequest &request,
-                                     QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(owner, request.title, request.initialFolder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(mode);
-    // Neither dialog insists on an existing file nor asks before overwriting:
-    // the command that uses the name decides.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // Names copied from other systems are often upper case: list them too.
-    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    dialog.setNameFilters(nameFilters(request.filters));
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
-}
-
 } // namespace
 
 QStringList nameFilters(const std::vector<FileFilter> &filters)
@@ -57,6 +38,32 @@ QStringList nameFilters(const std::vector<FileFilter> &filters)
     for (const FileFilter &filter : filters)
         result << QStringLiteral("%1 (%2)").arg(filter.name, filter.patterns.join(QLatin1Char(' ')));
     return result;
+}
+
+std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(QWidget *owner, const FileDialogRequest &request,
+                                                       QFileDialog::AcceptMode mode)
+{
+    auto dialog = std::make_unique<QFileDialog>(owner, request.title, request.initialFolder);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    // Neither dialog insists on an existing file nor asks before overwriting:
+    // the command that uses the name decides.
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    // Names copied from other systems are often upper case: list them too.
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    dialog->setNameFilters(nameFilters(request.filters));
+    dialog->setDefaultSuffix(request.defaultSuffix);
+    return dialog;
+}
+
+std::optional<QString> QtDialogs::runFileDialog(QWidget *owner, const FileDialogRequest &request,
+                                                QFileDialog::AcceptMode mode)
+{
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(owner, request, mode);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().constFirst();
 }
 
 QMessageBox *QtDialogs::makeErrorBox(const QString &caption, const QString &text)

@@ -2,6 +2,10 @@
 
 #include "platform/dialogs.h"
 
+#include <QFileDialog>
+
+#include <memory>
+
 class QMessageBox;
 
 // The message boxes and file dialogs on Qt's own widgets. The folder browser
@@ -16,6 +20,12 @@ public:
     // The boxes as they are shown, for a look at them without running them.
     [[nodiscard]] static QMessageBox *makeErrorBox(const QString &caption, const QString &text);
     [[nodiscard]] static QMessageBox *makeInformationBox(const QString &text);
+    [[nodiscard]] static std::unique_ptr<QFileDialog>
+    makeFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDialog::AcceptMode mode);
+
+private:
+    static std::optional<QString> runFileDialog(QWidget *owner, const FileDialogRequest &request,
+                                                QFileDialog::AcceptMode mode);
 };
 
 // The type list of a file dialog in Qt's form: "SPL Files (*.spl)".

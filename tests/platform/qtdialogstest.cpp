@@ -1,7 +1,9 @@
 #include "platform/qtdialogs.h"
+#include "support/tempdir.h"
 #include "support/testregistry.h"
 
 #include <QAbstractButton>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -57,6 +59,35 @@ private slots:
         QTest::keyClick(box.get(), Qt::Key(key));
         QTRY_VERIFY(!box->isVisible());
         QCOMPARE(box->clickedButton(), box->buttons().constFirst());
+    }
+
+    void fileDialogListsMatchingNamesWhateverTheirCase()
+    {
+        TempDir dir;
+        for (const char *name : {"LOUD.SPL", "quiet.spl", "Mixed.Spl", "other.pal", "notes.txt"})
+            dir.write(QString::fromLatin1(name), "x");
+        const FileDialogRequest request{QStringLiteral("Open SPL or PAL file"),
+                                        {{QStringLiteral("SPL Files"), {QStringLiteral("*.spl")}},
+                                         {QStringLiteral("PAL Files"), {QStringLiteral("*.pal")}}},
+                                        QStringLiteral("spl"),
+                                        dir.folder()};
+        const std::unique_ptr<QFileDialog> dialog =
+            QtDialogs::makeFileDialog(nullptr, request, QFileDialog::AcceptOpen);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Open SPL or PAL file"));
+        QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("SPL Files (*.spl)"));
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("spl"));
+        dialog->show();
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        QVERIFY(model != nullptr);
+        const auto listed = [&] {
+            QStringList names;
+            const QModelIndex folder = model->index(dir.folder());
+            for (int row = 0; row < model->rowCount(folder); ++row)
+                names << model->index(row, 0, folder).data().toString();
+            names.sort();
+            return names;
+        };
+        QTRY_COMPARE(listed(), (QStringList{"LOUD.SPL", "Mixed.Spl", "quiet.spl"}));
     }
 
     void fileDialogTypeLists()
