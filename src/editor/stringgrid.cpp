@@ -1,13 +1,13 @@
 #include "editor/stringgrid.h"
 
 #include "editor/columnautosizer.h"
+#include "editor/gridpainter.h"
 #include "editor/inplaceeditor.h"
 #include "platform/exceptions.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPolygon>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -17,8 +17,6 @@ namespace {
 const QString kIndexOutOfRange = QStringLiteral("Grid index out of range");
 
 constexpr int kDefaultSize = 64;
-constexpr int kTextInset = 2;
-constexpr int kOutlineWidth = 2;
 
 // While painting, canvas() is the painter of the pass.
 class CanvasScope {
@@ -31,57 +29,6 @@ public:
 private:
     QPainter *&canvas_;
 };
-
-} // namespace
-
-void StringGrid::drawFocusRect(QPainter &painter, const QRect &rect)
-{
-    if (rect.width() <= 0 || rect.height() <= 0)
-        return;
-    QPolygon points;
-    points.reserve(2 * (rect.width() + rect.height()));
-    for (int x = rect.left(); x <= rect.right(); ++x) {
-        if ((x + rect.top()) % 2 == 0)
-            points.append({x, rect.top()});
-        if ((x + rect.bottom()) % 2 == 0 && rect.bottom() != rect.top())
-            points.append({x, rect.bottom()});
-    }
-    for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
-        if ((rect.left() + y) % 2 == 0)
-            points.append({rect.left(), y});
-        if ((rect.right() + y) % 2 == 0 && rect.right() != rect.left())
-            points.append({rect.right(), y});
-    }
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawPoints(points);
-    painter.restore();
-}
-
-namespace {
-
-// A raised inner edge: light top and left, shadow bottom and right.
-void drawRaisedEdge(QPainter &painter, const QRect &rect, const QPalette &palette)
-{
-    const QColor light = palette.color(QPalette::Light);
-    const QColor shadow = palette.color(QPalette::Dark);
-    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), light);
-    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), light);
-    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), shadow);
-    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), shadow);
-}
-
-// Line breaks as the grid draws them: CR, CR LF (and a lone LF) end a line.
-QString displayText(const QString &text)
-{
-    if (!text.contains(QLatin1Char('\r')))
-        return text;
-    QString result = text;
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return result;
-}
 
 } // namespace
 
@@ -132,46 +79,42 @@ void StringGrid::growTo(int colCount, int rowCount)
 
 void StringGrid::setColWidth(int col, int width)
 {
-    geometry_.columns().setSize(col, width);
-    syncGeometry();
-    viewport()->update();
+    if (col < 0 || col >= colCount())
+        throw EInvalidGridOperation(kIndexOutOfRange);
+    setSizes(geometry_.columns(), col, col + 1, width);
 }
 
 void StringGrid::setRowHeight(int row, int height)
 {
-    geometry_.rows().setSize(row, height);
-    syncGeometry();
-    viewport()->update();
+    if (row < 0 || row >= rowCount())
+        throw EInvalidGridOperation(kIndexOutOfRange);
+    setSizes(geometry_.rows(), row, row + 1, height);
 }
 
 void StringGrid::setDefaultColWidth(int width)
 {
-    for (int col = fixedCols(); col < colCount(); ++col)
-        geometry_.columns().setSize(col, width);
-    syncGeometry();
-    viewport()->update();
+    setSizes(geometry_.columns(), fixedCols(), colCount(), width);
 }
 
 void StringGrid::setFixedColWidth(int width)
 {
-    for (int col = 0; col < fixedCols(); ++col)
-        geometry_.columns().setSize(col, width);
-    syncGeometry();
-    viewport()->update();
+    setSizes(geometry_.columns(), 0, fixedCols(), width);
 }
 
 void StringGrid::setDefaultRowHeight(int height)
 {
-    for (int row = fixedRows(); row < rowCount(); ++row)
-        geometry_.rows().setSize(row, height);
-    syncGeometry();
-    viewport()->update();
+    setSizes(geometry_.rows(), fixedRows(), rowCount(), height);
 }
 
 void StringGrid::setFixedRowHeight(int height)
 {
-    for (int row = 0; row < fixedRows(); ++row)
-        geometry_.rows().setSize(row, height);
+    setSizes(geometry_.rows(), 0, fixedRows(), height);
+}
+
+void StringGrid::setSizes(GridAxis &axis, int first, int end, int size)
+{
+    for (int index = first; index < end; ++index)
+        axis.setSize(index, size);
     syncGeometry();
     viewport()->update();
 }
@@ -719,153 +662,33 @@ void StringGrid::paintEvent(QPaintEvent *event)
     latch_.paint([&] {
         QPainter painter(viewport());
         const CanvasScope scope(canvas_, painter);
-        paintGrid(painter, event->region());
+        gridPainter().paint(painter, event->region());
         paintPassFinished(painter);
     });
 }
 
 void StringGrid::paintPassFinished(QPainter &) {}
 
-// The cells that meet the region: the fixed corner, the header row, the
-// header column, then the editable cells; each region row by row from the
-// top, each row from the left. Then the grid lines and the empty rest.
-void StringGrid::paintGrid(QPainter &painter, const QRegion &region)
+GridPainter StringGrid::gridPainter() const
 {
-    const GridAxis &cols = geometry_.columns();
-    const GridAxis &rows = geometry_.rows();
-    const QFont font = zoomed(cellFont_);
-    const QFont fixedFont = zoomed(fixedFont_);
-    const int lastCol = cols.lastVisible();
-    const int lastRow = rows.lastVisible();
-
-    auto paintBlock = [&](int col0, int col1, int row0, int row1) {
-        for (int row = row0; row <= row1; ++row) {
-            for (int col = col0; col <= col1; ++col) {
-                const QRect rect = geometry_.cellRect({col, row});
-                if (!rect.isEmpty() && region.intersects(rect))
-                    paintCell(painter, {col, row}, rect, font, fixedFont);
-            }
-        }
-    };
-    paintBlock(0, fixedCols() - 1, 0, fixedRows() - 1);
-    paintBlock(cols.first(), lastCol, 0, fixedRows() - 1);
-    paintBlock(0, fixedCols() - 1, rows.first(), lastRow);
-    paintBlock(cols.first(), lastCol, rows.first(), lastRow);
-
-    paintGridLines(painter);
-    const int usedWidth = cols.usedExtent();
-    const int usedHeight = rows.usedExtent();
-    const QSize client = geometry_.clientSize();
-    painter.fillRect(QRect(usedWidth, 0, client.width() - usedWidth, client.height()), color_);
-    painter.fillRect(QRect(0, usedHeight, usedWidth, client.height() - usedHeight), color_);
+    return GridPainter({.geometry = geometry_,
+                        .cells = cells_,
+                        .selection = selection_,
+                        .edit = edit_,
+                        .onDrawCell = onDrawCell,
+                        .palette = palette(),
+                        .color = color_,
+                        .fixedColor = fixedColor_,
+                        .fontColor = fontColor_,
+                        .fixedFontColor = fixedFontColor_,
+                        .selectionColor = selectionColor_,
+                        .selectionTextColor = selectionTextColor_,
+                        .font = zoomed(cellFont_),
+                        .fixedFont = zoomed(fixedFont_),
+                        .showsFocus = showsFocus()});
 }
 
-void StringGrid::paintCell(QPainter &painter, QPoint cell, const QRect &rect, const QFont &font,
-                           const QFont &fixedFont)
+void StringGrid::drawFocusRect(QPainter &painter, const QRect &rect)
 {
-    const bool fixed = geometry_.isFixed(cell);
-    const bool focused = cell == currentCell() && showsFocus();
-    // The in-place editor covers the focused cell.
-    if (focused && edit_.isEditorMode())
-        return;
-    DrawStates state;
-    if (fixed)
-        state |= DrawState::Fixed;
-    if (!fixed && selection_.contains(cell))
-        state |= DrawState::Selected;
-    if (focused)
-        state |= DrawState::Focused;
-
-    QColor background = color_;
-    QColor textColor = fontColor_;
-    if (fixed) {
-        background = fixedColor_;
-        textColor = fixedFontColor_;
-    } else if ((state & DrawState::Selected) && !focused) {
-        background = selectionColor_;
-        textColor = selectionTextColor_;
-    }
-    painter.setBrush(background);
-    painter.fillRect(rect, background);
-    painter.setFont(fixed ? fixedFont : font);
-
-    QRect focusRect = rect;
-    if (state & DrawState::Selected)
-        paintSelectionOutline(painter, cell, rect, &focusRect);
-
-    const QString text = cells_.text(cell.x(), cell.y());
-    if (!text.isEmpty()) {
-        painter.setPen(textColor);
-        const QRect textRect = rect.adjusted(kTextInset, kTextInset, -kTextInset, 0);
-        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, displayText(text));
-    }
-
-    if (onDrawCell)
-        onDrawCell(cell.x(), cell.y(), rect, state);
-
-    if (fixed)
-        drawRaisedEdge(painter, rect, palette());
-    if (focused)
-        drawFocusRect(painter, focusRect);
-}
-
-// A 2-pixel black line inside each edge of the cell that lies on the
-// selection's outline; the focus rectangle moves inside it.
-void StringGrid::paintSelectionOutline(QPainter &painter, QPoint cell, QRect rect, QRect *focusRect) const
-{
-    const QRect sel = selection_.rect();
-    const QColor black(0, 0, 0);
-    if (cell.x() == sel.left()) {
-        painter.fillRect(QRect(rect.left(), rect.top(), kOutlineWidth, rect.height()), black);
-        focusRect->setLeft(focusRect->left() + kOutlineWidth);
-    }
-    if (cell.x() == sel.right()) {
-        painter.fillRect(QRect(rect.right() - kOutlineWidth + 1, rect.top(), kOutlineWidth, rect.height()),
-                         black);
-        focusRect->setRight(focusRect->right() - kOutlineWidth);
-    }
-    if (cell.y() == sel.top()) {
-        painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), kOutlineWidth), black);
-        focusRect->setTop(focusRect->top() + kOutlineWidth);
-    }
-    if (cell.y() == sel.bottom()) {
-        painter.fillRect(QRect(rect.left(), rect.bottom() - kOutlineWidth + 1, rect.width(), kOutlineWidth),
-                         black);
-        focusRect->setBottom(focusRect->bottom() - kOutlineWidth);
-    }
-}
-
-// One-pixel lines after every cell: black around the fixed cells, silver
-// between the editable ones.
-void StringGrid::paintGridLines(QPainter &painter) const
-{
-    const GridAxis &cols = geometry_.columns();
-    const GridAxis &rows = geometry_.rows();
-    const QColor fixedLine(0, 0, 0);
-    const QColor line(192, 192, 192);
-    const int usedWidth = cols.usedExtent();
-    const int usedHeight = rows.usedExtent();
-    const int fixedWidth = std::min(cols.fixedExtent(), usedWidth);
-    const int fixedHeight = std::min(rows.fixedExtent(), usedHeight);
-
-    auto columnLine = [&](int col) {
-        const int x = *cols.start(col) + cols.size(col);
-        painter.fillRect(QRect(x, 0, 1, fixedHeight), fixedLine);
-        painter.fillRect(QRect(x, fixedHeight, 1, usedHeight - fixedHeight),
-                         col < cols.fixedCount() ? fixedLine : line);
-    };
-    auto rowLine = [&](int row) {
-        const int y = *rows.start(row) + rows.size(row);
-        painter.fillRect(QRect(0, y, fixedWidth, 1), fixedLine);
-        painter.fillRect(QRect(fixedWidth, y, usedWidth - fixedWidth, 1),
-                         row < rows.fixedCount() ? fixedLine : line);
-    };
-    for (int col = 0; col < cols.fixedCount(); ++col)
-        columnLine(col);
-    for (int col = cols.first(); col <= cols.lastVisible(); ++col)
-        columnLine(col);
-    for (int row = 0; row < rows.fixedCount(); ++row)
-        rowLine(row);
-    for (int row = rows.first(); row <= rows.lastVisible(); ++row)
-        rowLine(row);
+    GridPainter::drawFocusRect(painter, rect);
 }

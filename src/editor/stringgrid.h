@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class GridPainter;
 class InplaceEditor;
 class QLineEdit;
 
@@ -20,7 +21,7 @@ class QLineEdit;
 // in-place editing, a validation check for finished edits, keyboard
 // navigation and column auto-sizing. The widget translates Qt events into
 // calls on its plain parts (cells, geometry, selection, navigation, edit
-// state) and paints.
+// state) and hands each paint pass to a GridPainter.
 //
 // Tab and Shift+Tab stay inside the grid, whether the grid or its editor has
 // the focus: they move to the next or previous editable cell, wrapping from
@@ -181,15 +182,14 @@ private:
     [[nodiscard]] bool showsFocus() const;
 
     // Layout and painting.
+    // Cells first..end-1 of the axis get the size; the layout follows.
+    void setSizes(GridAxis &axis, int first, int end, int size);
     void syncGeometry();
     void updateScrollBars();
     void invalidateCell(QPoint cell);
     [[nodiscard]] QFont zoomed(const QFont &font) const;
-    void paintGrid(QPainter &painter, const QRegion &region);
-    void paintCell(QPainter &painter, QPoint cell, const QRect &rect, const QFont &font,
-                   const QFont &fixedFont);
-    void paintSelectionOutline(QPainter &painter, QPoint cell, QRect rect, QRect *focusRect) const;
-    void paintGridLines(QPainter &painter) const;
+    // The painter of one pass, reading this grid's state.
+    [[nodiscard]] GridPainter gridPainter() const;
 
     CellStore cells_;
     GridGeometry geometry_;

@@ -453,6 +453,15 @@ private slots:
         QCOMPARE(grid.currentCell(), QPoint(1, 1));
     }
 
+    void sizeOutsideTheGridIsRefused()
+    {
+        StringGrid grid(3, 2);
+        QVERIFY_THROWS_EXCEPTION(EInvalidGridOperation, grid.setColWidth(3, 10));
+        QVERIFY_THROWS_EXCEPTION(EInvalidGridOperation, grid.setRowHeight(-1, 10));
+        grid.setColWidth(2, 10);
+        QCOMPARE(grid.colWidth(2), 10);
+    }
+
     void headersFillAsFarAsTheGridReaches()
     {
         StringGrid grid(3, 2);
