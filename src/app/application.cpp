@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "platform/errorreporting.h"
+#include "platform/exceptions.h"
 
 #include <QFont>
 #include <QIcon>
@@ -13,6 +14,8 @@ static void initResources()
 DavovoApplication::DavovoApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     initResources();
+    // Made now, so reporting a lack of memory later needs none.
+    static_cast<void>(outOfMemoryError());
     // The title is kept as the application name, not the display name, which
     // Qt would append to every window caption.
     setApplicationName(QString::fromLatin1(kTitle));

@@ -60,6 +60,8 @@ FolderBrowser::FolderBrowser(QWidget *owner, const FolderBrowserRequest &request
     // The root is highlighted while nothing else is, so OK always has an
     // item to confirm.
     highlight(QDir::rootPath());
+    // The top folders show at once, as the top of a shell's tree does.
+    tree_->expand(model_->index(QDir::rootPath()));
     highlight(request.selectedFolder);
 }
 
