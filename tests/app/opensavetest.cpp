@@ -1,6 +1,7 @@
 #include "app/editorfixture.h"
 #include "support/testregistry.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
@@ -87,6 +88,32 @@ private slots:
         QCOMPARE(f.grid().cellText(1, 1), QString::number(quint8(bytes[68])));
         QCOMPARE(f.grid().oldCellText(), f.grid().cellText(1, 1));
         QVERIFY(!f.grid().isIndicatorOn());
+    }
+
+    // The grid's check compares its watched cell with the text it had before
+    // the fill; the indicator follows the comparison with the text Open
+    // took from cell (1, 1).
+    void firstMoveAfterOpen_data()
+    {
+        QTest::addColumn<QPoint>("current");
+        QTest::addColumn<bool>("indicator");
+        QTest::newRow("watching Red of entry 0") << QPoint(1, 1) << false;
+        QTest::newRow("watching a cell whose text differs") << QPoint(3, 2) << true;
+    }
+    void firstMoveAfterOpen()
+    {
+        QFETCH(QPoint, current);
+        QFETCH(bool, indicator);
+        EditorFixture f;
+        QApplication::setActiveWindow(&f.editor());
+        QVERIFY(QTest::qWaitForWindowActive(&f.editor()));
+        f.grid().setFocus();
+        f.grid().setCurrentCell(current.x(), current.y());
+        f.open(f.makeFile(QStringLiteral("x.spl"), 1200));
+        QVERIFY(f.grid().cellText(current.x(), current.y()) != f.grid().cellText(1, 1) || !indicator);
+        QVERIFY(!f.grid().isIndicatorOn());
+        QTest::keyClick(&f.grid(), Qt::Key_Down);
+        QCOMPARE(f.grid().isIndicatorOn(), indicator);
     }
 
     void saveRewritesOnlyTheTableBytes_data()
