@@ -90,29 +90,6 @@ private slots:
         QFETCH(QString, shown);
         QCOMPARE(errorBoxText(message), shown);
     }
-
-    void ioErrorTextsComeFromTheirCodes_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("2") << 2 << "File not found";
-        QTest::newRow("3") << 3 << "Invalid filename";
-        QTest::newRow("4") << 4 << "Too many open files";
-        QTest::newRow("5") << 5 << "File access denied";
-        QTest::newRow("100") << 100 << "Read beyond end of file";
-        QTest::newRow("101") << 101 << "Disk full";
-        QTest::newRow("106") << 106 << "Invalid numeric input";
-        QTest::newRow("32") << 32 << "I/O error 32";
-        QTest::newRow("103") << 103 << "I/O error 103";
-    }
-    void ioErrorTextsComeFromTheirCodes()
-    {
-        QFETCH(int, code);
-        QFETCH(QString, text);
-        const EInOutError error(code);
-        QCOMPARE(error.message(), text);
-        QCOMPARE(error.errorCode(), code);
-    }
 };
 
 class TopLevelHandlerTest : public QObject {
