@@ -3,7 +3,6 @@
 #include "platform/errorreporting.h"
 #include "platform/exceptions.h"
 
-#include <QFont>
 #include <QIcon>
 
 static void initResources()
@@ -29,14 +28,6 @@ bool DavovoApplication::notify(QObject *receiver, QEvent *event)
     bool result = false;
     guarded([&] { result = QApplication::notify(receiver, event); });
     return result;
-}
-
-QFont DavovoApplication::windowFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
 }
 
 QIcon DavovoApplication::programIcon()

@@ -18,7 +18,4 @@ public:
 
     // The program's icon, on every window and the application.
     [[nodiscard]] static QIcon programIcon();
-    // "MS Sans Serif" at 11 pixels; where it is missing, Qt's font matching
-    // takes the nearest sans-serif at the same height.
-    [[nodiscard]] static QFont windowFont();
 };

@@ -8,6 +8,7 @@
 #include "editor/colourcommands.h"
 #include "editor/editorgrid.h"
 #include "platform/errorreporting.h"
+#include "platform/windowfont.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -18,7 +19,7 @@ TForm3::TForm3(TForm1 &startWindow, ColourTable &table, SplPalFile &file, QWidge
 {
     setWindowTitle(QString::fromLatin1(kStartCaption));
     setWindowIcon(DavovoApplication::programIcon());
-    setFont(DavovoApplication::windowFont());
+    setFont(windowFont());
     resize(750, 281);
     setCentralWidget(StringGrid1);
 

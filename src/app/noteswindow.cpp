@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/windowplacement.h"
 #include "platform/errorreporting.h"
+#include "platform/windowfont.h"
 
 #include <QMenuBar>
 #include <QTextEdit>
@@ -11,7 +12,7 @@ TForm4::TForm4(QWidget *parent) : QMainWindow(parent), RichEdit1(new QTextEdit(t
 {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(DavovoApplication::programIcon());
-    setFont(DavovoApplication::windowFont());
+    setFont(windowFont());
     resize(456, 230);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);

@@ -6,6 +6,7 @@
 #include "colour/splpalfile.h"
 #include "editor/editorgrid.h"
 #include "platform/errorreporting.h"
+#include "platform/windowfont.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -19,7 +20,7 @@ TForm1::TForm1(ColourTable &table, SplPalFile &file, QWidget *parent)
 {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(DavovoApplication::programIcon());
-    setFont(DavovoApplication::windowFont());
+    setFont(windowFont());
     setFixedSize(370, 216);
 
     Memo1->setGeometry(8, 0, 353, 169);

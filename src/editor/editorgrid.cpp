@@ -3,6 +3,7 @@
 #include "platform/errorreporting.h"
 #include "platform/exceptions.h"
 #include "platform/intconvert.h"
+#include "platform/windowfont.h"
 
 #include <QPainter>
 
@@ -27,8 +28,7 @@ EditorGrid::EditorGrid(ColourTable &table, QWidget *parent)
     setFixedColWidth(kCellWidth);
     setDefaultRowHeight(kCellHeight);
     setFixedRowHeight(kCellHeight);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
+    QFont font = windowFont();
     // Crisp like the bitmap font it stands for; the text shows its exact colour.
     font.setStyleStrategy(QFont::NoAntialias);
     setFont(font);
