@@ -1,5 +1,6 @@
 #include "editor/editorgrid.h"
 
+#include "editor/gridpainter.h"
 #include "platform/errorreporting.h"
 #include "platform/exceptions.h"
 #include "platform/intconvert.h"
@@ -32,8 +33,10 @@ EditorGrid::EditorGrid(ColourTable &table, QWidget *parent)
     // Crisp like the bitmap font it stands for; the text shows its exact colour.
     font.setStyleStrategy(QFont::NoAntialias);
     setFont(font);
-    setCellFont(font);
-    setFixedFont(font);
+    GridStyle gridStyle = style();
+    gridStyle.font = font;
+    gridStyle.fixedFont = font;
+    setStyle(gridStyle);
     setColumnHeaders({QStringLiteral("Location")});
     setRowHeaders({QStringLiteral("Location"), QStringLiteral("Red"), QStringLiteral("Green"),
                    QStringLiteral("Blue"), QStringLiteral("???"), QStringLiteral("Color")});
@@ -86,15 +89,21 @@ void EditorGrid::setOldCellText(const QString &text)
 void EditorGrid::indicatorOn()
 {
     indicator_ = true;
-    setFixedColor(kMaroon);
-    setFixedFontColor(kSilver);
+    setFixedColours(kMaroon, kSilver);
 }
 
 void EditorGrid::indicatorOff()
 {
     indicator_ = false;
-    setFixedColor(palette().color(QPalette::Button));
-    setFixedFontColor(palette().color(QPalette::WindowText));
+    setFixedColours(palette().color(QPalette::Button), palette().color(QPalette::WindowText));
+}
+
+void EditorGrid::setFixedColours(const QColor &background, const QColor &text)
+{
+    GridStyle gridStyle = style();
+    gridStyle.fixedColor = background;
+    gridStyle.fixedFontColor = text;
+    setStyle(gridStyle);
 }
 
 bool EditorGrid::isIndicatorOn() const
@@ -113,7 +122,10 @@ bool EditorGrid::isIndicatorOn() const
 // While a red, green or blue text is not an integer, its column's swatch is
 // white with a red cross, the other swatches keep showing their colours, and
 // the conversion error reaches the error box once (through the paint latch,
-// or from the edit that caused it, which marks it as shown).
+// or from the edit that caused it, which marks it as shown). While the
+// in-place editor is open the user is still typing ("-" on the way to "-5"):
+// no repaint reports the error then; the end of the edit does, through the
+// validation check.
 
 EditorGrid::Swatches EditorGrid::convertSwatches()
 {
@@ -154,7 +166,7 @@ void EditorGrid::paintSwatch(QPainter &painter, int col, const QColor &colour)
         painter.drawLine(rect.topRight(), rect.bottomLeft());
         painter.restore();
     }
-    drawFocusRect(painter, rect);
+    GridPainter::drawFocusRect(painter, rect);
 }
 
 void EditorGrid::colorthecell()
@@ -175,7 +187,7 @@ void EditorGrid::paintPassFinished(QPainter &painter)
     for (int col : pendingSwatches_)
         paintSwatch(painter, col, swatches.colours[std::size_t(col)]);
     pendingSwatches_.clear();
-    if (swatches.error)
+    if (swatches.error && !isEditorMode())
         std::rethrow_exception(swatches.error);
 }
 

@@ -57,6 +57,7 @@ private:
         std::exception_ptr error;    // the first conversion error, in column order
     };
 
+    void setFixedColours(const QColor &background, const QColor &text);
     [[nodiscard]] Swatches convertSwatches();
     void paintSwatch(QPainter &painter, int col, const QColor &colour);
 

@@ -148,3 +148,37 @@ bool GridAxis::scrollIntoView(int index)
         setFirst(firstShowing(index));
     return first_ != old;
 }
+
+// ---- Proportional scroll bars ------------------------------------------------
+//
+// The scroll position is first kept on a scale of 0 to 127 (kScrollRange - 1)
+// over the scrollable span, then shown in the room the thumb leaves.
+
+namespace {
+
+int roundedRatio(long long value, long long numerator, long long denominator)
+{
+    return denominator <= 0 ? 0 : int((2 * value * numerator + denominator) / (2 * denominator));
+}
+
+} // namespace
+
+int GridAxis::scrollThumb() const
+{
+    const int shown = lastFullyVisible() - first_ + 1;
+    return std::clamp(roundedRatio(kScrollRange, shown, std::max(1, count())), 1, kScrollRange);
+}
+
+int GridAxis::scrollBarPosition() const
+{
+    const int span = maxFirst() - fixedCount_;
+    const int scaled = roundedRatio(first_ - fixedCount_, kScrollRange - 1, span);
+    return roundedRatio(scaled, kScrollRange - scrollThumb(), kScrollRange - 1);
+}
+
+int GridAxis::firstForScrollBarPosition(int position) const
+{
+    const int room = kScrollRange - scrollThumb();
+    const int scaled = std::clamp(roundedRatio(position, kScrollRange - 1, room), 0, kScrollRange - 1);
+    return fixedCount_ + roundedRatio(scaled, maxFirst() - fixedCount_, kScrollRange - 1);
+}

@@ -50,6 +50,16 @@ public:
     // The cell at a pixel (a cell owns the line after it); -1 for none.
     [[nodiscard]] int indexAt(int pos) const;
 
+    // Proportional scroll bars run over 0 .. kScrollRange - 1 whatever the
+    // count: the thumb is round(kScrollRange x fully shown scrolling cells /
+    // count), at least 1, and first() shows as a position in
+    // 0 .. kScrollRange - thumb.
+    static constexpr int kScrollRange = 128;
+    [[nodiscard]] int scrollThumb() const;
+    [[nodiscard]] int scrollBarPosition() const;
+    // The first() that a thumb dragged to `position` stands for.
+    [[nodiscard]] int firstForScrollBarPosition(int position) const;
+
     // Scrolls so that the cell is visible whole where the extent allows;
     // returns whether first() changed.
     bool scrollIntoView(int index);

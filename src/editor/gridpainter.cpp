@@ -91,8 +91,8 @@ void GridPainter::paint(QPainter &painter, const QRegion &region) const
     const int usedWidth = cols.usedExtent();
     const int usedHeight = rows.usedExtent();
     const QSize client = geometry.clientSize();
-    painter.fillRect(QRect(usedWidth, 0, client.width() - usedWidth, client.height()), scene_.color);
-    painter.fillRect(QRect(0, usedHeight, usedWidth, client.height() - usedHeight), scene_.color);
+    painter.fillRect(QRect(usedWidth, 0, client.width() - usedWidth, client.height()), scene_.style.color);
+    painter.fillRect(QRect(0, usedHeight, usedWidth, client.height() - usedHeight), scene_.style.color);
 }
 
 void GridPainter::paintCell(QPainter &painter, QPoint cell, const QRect &rect) const
@@ -102,29 +102,29 @@ void GridPainter::paintCell(QPainter &painter, QPoint cell, const QRect &rect) c
     // The in-place editor covers the focused cell.
     if (focused && scene_.edit.isEditorMode())
         return;
-    StringGrid::DrawStates state;
+    DrawStates state;
     if (fixed)
-        state |= StringGrid::DrawState::Fixed;
+        state |= DrawState::Fixed;
     if (!fixed && scene_.selection.contains(cell))
-        state |= StringGrid::DrawState::Selected;
+        state |= DrawState::Selected;
     if (focused)
-        state |= StringGrid::DrawState::Focused;
+        state |= DrawState::Focused;
 
-    QColor background = scene_.color;
-    QColor textColor = scene_.fontColor;
+    QColor background = scene_.style.color;
+    QColor textColor = scene_.style.fontColor;
     if (fixed) {
-        background = scene_.fixedColor;
-        textColor = scene_.fixedFontColor;
-    } else if ((state & StringGrid::DrawState::Selected) && !focused) {
-        background = scene_.selectionColor;
-        textColor = scene_.selectionTextColor;
+        background = scene_.style.fixedColor;
+        textColor = scene_.style.fixedFontColor;
+    } else if ((state & DrawState::Selected) && !focused) {
+        background = scene_.style.selectionColor;
+        textColor = scene_.style.selectionTextColor;
     }
     painter.setBrush(background);
     painter.fillRect(rect, background);
     painter.setFont(fixed ? scene_.fixedFont : scene_.font);
 
     QRect focusRect = rect;
-    if (state & StringGrid::DrawState::Selected)
+    if (state & DrawState::Selected)
         paintSelectionOutline(painter, cell, rect, &focusRect);
 
     const QString text = scene_.cells.text(cell.x(), cell.y());

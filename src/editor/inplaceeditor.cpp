@@ -1,10 +1,11 @@
 #include "editor/inplaceeditor.h"
 
-#include "editor/stringgrid.h"
+#include "editor/editorhost.h"
+#include "editor/keymap.h"
 
 #include <QKeyEvent>
 
-InplaceEditor::InplaceEditor(StringGrid &grid, QWidget *parent) : QLineEdit(parent), grid_(&grid)
+InplaceEditor::InplaceEditor(EditorHost &host, QWidget *parent) : QLineEdit(parent), host_(&host)
 {
     setFrame(false);
     // Opaque, so that a caret blink does not repaint the grid beneath.
@@ -12,32 +13,14 @@ InplaceEditor::InplaceEditor(StringGrid &grid, QWidget *parent) : QLineEdit(pare
     setBackgroundRole(QPalette::Base);
 }
 
-bool InplaceEditor::isGridKey(const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return true;
-    case Qt::Key_Insert:
-        return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    default:
-        return false;
-    }
-}
-
 bool InplaceEditor::event(QEvent *event)
 {
-    // Tab and Shift+Tab move between cells instead of leaving the grid.
-    if (event->type() == QEvent::KeyPress) {
+    // Tab and Shift+Tab reach keyPressEvent instead of moving the focus on.
+    if (event->type() == QEvent::KeyPress && host_ != nullptr) {
         auto *key = static_cast<QKeyEvent *>(event);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && grid_ != nullptr && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            grid_->editorKeyPressed(key);
+        if (tab && KeyMap::editorPassesOn(key->key(), key->modifiers())) {
+            host_->editorKeyPressed(key);
             return true;
         }
     }
@@ -46,8 +29,8 @@ bool InplaceEditor::event(QEvent *event)
 
 void InplaceEditor::keyPressEvent(QKeyEvent *event)
 {
-    if (grid_ != nullptr && isGridKey(*event)) {
-        grid_->editorKeyPressed(event);
+    if (host_ != nullptr && KeyMap::editorPassesOn(event->key(), event->modifiers())) {
+        host_->editorKeyPressed(event);
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -59,13 +42,13 @@ void InplaceEditor::keyPressEvent(QKeyEvent *event)
 void InplaceEditor::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (grid_ != nullptr)
-        grid_->editorFocusIn(event);
+    if (host_ != nullptr)
+        host_->editorFocusIn(event);
 }
 
 void InplaceEditor::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    if (grid_ != nullptr)
-        grid_->editorFocusOut(event);
+    if (host_ != nullptr)
+        host_->editorFocusOut(event);
 }

@@ -2,18 +2,18 @@
 
 #include <QLineEdit>
 
-class StringGrid;
+class EditorHost;
 
 // The grid's in-place editor: a borderless line edit over the current cell.
 // It keeps the keys that work on its text and hands the grid's keys
-// (vertical moves, Tab, Enter, Escape, Insert) to the grid.
+// (vertical moves, Tab, Enter, Escape, Insert) to its host.
 class InplaceEditor : public QLineEdit {
     Q_OBJECT
 
 public:
-    InplaceEditor(StringGrid &grid, QWidget *parent);
-    // The grid is going away: events from now on are the line edit's alone.
-    void detach() { grid_ = nullptr; }
+    InplaceEditor(EditorHost &host, QWidget *parent);
+    // The host is going away: events from now on are the line edit's alone.
+    void detach() { host_ = nullptr; }
 
 protected:
     bool event(QEvent *event) override;
@@ -22,7 +22,5 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    [[nodiscard]] static bool isGridKey(const QKeyEvent &event);
-
-    StringGrid *grid_;
+    EditorHost *host_;
 };

@@ -137,7 +137,7 @@ private slots:
         EditorWindow w;
         w.table.setByte(0, 0, 200);
         w.grid.fillFromTable();
-        const QFontMetrics metrics(w.grid.cellFont());
+        const QFontMetrics metrics(w.grid.style().font);
         const int xx = metrics.horizontalAdvance(QStringLiteral("xx"));
         QCOMPARE(w.grid.colWidth(0), metrics.horizontalAdvance(QStringLiteral("Location")) + xx);
         QCOMPARE(w.grid.colWidth(1), metrics.horizontalAdvance(QStringLiteral("200")) + xx);

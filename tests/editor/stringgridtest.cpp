@@ -478,7 +478,9 @@ private slots:
         StringGrid grid(4, 3);
         QFont font(QStringLiteral("MS Sans Serif"));
         font.setPixelSize(11);
-        grid.setCellFont(font);
+        GridStyle style = grid.style();
+        style.font = font;
+        grid.setStyle(style);
         grid.setCell(1, 0, QStringLiteral("245"));
         grid.setCell(0, 1, QStringLiteral("Location"));
         grid.autoSizeColumns(true, 0);
@@ -499,12 +501,12 @@ private slots:
         GridWindow w;
         QList<QPoint> drawn;
         QStringList brushes;
-        w.grid->onDrawCell = [&](int col, int row, const QRect &rect, StringGrid::DrawStates state) {
+        w.grid->onDrawCell = [&](int col, int row, const QRect &rect, DrawStates state) {
             drawn << QPoint(col, row);
             QVERIFY(w.grid->canvas() != nullptr);
             QCOMPARE(rect, w.grid->cellRect(col, row));
-            if (state & StringGrid::DrawState::Fixed)
-                QCOMPARE(w.grid->canvas()->brush().color(), w.grid->fixedColor());
+            if (state & DrawState::Fixed)
+                QCOMPARE(w.grid->canvas()->brush().color(), w.grid->style().fixedColor);
         };
         QVERIFY(w.showFocused());
         QCOMPARE(w.grid->canvas(), nullptr);
@@ -531,18 +533,18 @@ private slots:
     void drawStates()
     {
         GridWindow w;
-        QHash<QPoint, StringGrid::DrawStates> states;
-        w.grid->onDrawCell = [&](int col, int row, const QRect &, StringGrid::DrawStates state) {
+        QHash<QPoint, DrawStates> states;
+        w.grid->onDrawCell = [&](int col, int row, const QRect &, DrawStates state) {
             states.insert(QPoint(col, row), state);
         };
         QVERIFY(w.showFocused());
         w.key(Qt::Key_Right, Qt::ShiftModifier);
         w.grid->viewport()->repaint();
-        using S = StringGrid::DrawState;
-        QCOMPARE(states.value({0, 1}), StringGrid::DrawStates(S::Fixed));
-        QCOMPARE(states.value({1, 1}), StringGrid::DrawStates(S::Selected));
+        using S = DrawState;
+        QCOMPARE(states.value({0, 1}), DrawStates(S::Fixed));
+        QCOMPARE(states.value({1, 1}), DrawStates(S::Selected));
         QCOMPARE(states.value({2, 1}), S::Selected | S::Focused);
-        QCOMPARE(states.value({3, 1}), StringGrid::DrawStates());
+        QCOMPARE(states.value({3, 1}), DrawStates());
     }
 
     // The current cell alone selected: the black outline, and inside it the
@@ -553,7 +555,7 @@ private slots:
         QVERIFY(w.showFocused());
         const QImage image = w.grid->viewport()->grab().toImage();
         const QRect rect = w.grid->cellRect(1, 1);
-        const QColor base = w.grid->color();
+        const QColor base = w.grid->style().color;
         QCOMPARE(image.pixelColor(rect.topLeft()), QColor(Qt::black));
         QCOMPARE(image.pixelColor(rect.left() + 1, rect.center().y()), QColor(Qt::black));
         QCOMPARE(image.pixelColor(rect.bottomRight()), QColor(Qt::black));

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "editor/gridnavigator.h"
+#include "editor/keymap.h"
+
+class EditController;
+class QKeyEvent;
+class QWidget;
+struct GridModel;
+class GridView;
+
+// The grid's keys, from the grid itself or passed on by its editor: Escape,
+// Enter, F2, typing that starts an edit, and the navigation keys.
+class KeyboardController {
+public:
+    KeyboardController(GridModel &model, EditController &edit, GridView &view, QWidget &editor)
+        : model_(model), edit_(edit), view_(view), editor_(editor)
+    {
+    }
+
+    // Returns whether the key was the grid's (the event is accepted then).
+    bool keyPressed(QKeyEvent *event, KeyMap::Focus focus);
+
+private:
+    void navigate(const QKeyEvent &event);
+    void startTyping(const QKeyEvent &event);
+    [[nodiscard]] GridNavigator::View navigationView() const;
+
+    GridModel &model_;
+    EditController &edit_;
+    GridView &view_;
+    QWidget &editor_;
+};

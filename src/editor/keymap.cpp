@@ -1,0 +1,80 @@
+#include "editor/keymap.h"
+
+#include <QString>
+
+namespace {
+
+constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+bool isNavigationKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+KeyMap::Action KeyMap::action(int key, Qt::KeyboardModifiers modifiers, const QString &text, Focus focus)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    switch (key) {
+    case Qt::Key_Escape:
+        return Action::Restore;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return focus == Focus::Grid ? Action::OpenEditor : Action::Commit;
+    case Qt::Key_F2:
+        return Action::OpenAtEnd;
+    case Qt::Key_Delete:
+    case Qt::Key_Insert:
+        // Row deletion and insertion are off.
+        return Action::Swallow;
+    default:
+        break;
+    }
+    if (isNavigationKey(key, modifiers))
+        return Action::Navigate;
+    if (focus == Focus::Editor)
+        return Action::None;
+    if (key == Qt::Key_Backspace)
+        return Action::StartTyping;
+    if (modifiers & kCommandModifiers)
+        return Action::None;
+    return !text.isEmpty() && text[0].isPrint() ? Action::StartTyping : Action::None;
+}
+
+bool KeyMap::editorPassesOn(int key, Qt::KeyboardModifiers modifiers)
+{
+    modifiers &= ~Qt::KeypadModifier;
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    case Qt::Key_Insert:
+        return modifiers == Qt::NoModifier;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
+    default:
+        return false;
+    }
+}
