@@ -1,7 +1,11 @@
 #include "editor/editorgrid.h"
 #include "colour/colourtable.h"
+#include "colour/splpalfile.h"
+#include "editor/colourcommands.h"
 #include "platform/exceptions.h"
+#include "support/acceptedintegers.h"
 #include "support/recordingdialogs.h"
+#include "support/tempdir.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -40,6 +44,17 @@ public:
     {
         for (QChar c : text)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    // Types key by key, with the repaints a user's screen sees in between:
+    // the editor appearing, an expose, a resize.
+    void typeRepainting(const QString &text)
+    {
+        for (QChar c : text) {
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+            grid.viewport()->repaint();
+            grid.resize(grid.width() + 1, grid.height());
+            QApplication::processEvents();
+        }
     }
     [[nodiscard]] QImage image() { return grid.viewport()->grab().toImage(); }
     [[nodiscard]] QColor swatchCentre(const QImage &image, int col) const
@@ -289,18 +304,23 @@ private slots:
         QCOMPARE(recordedDialogs().errors().size(), 1);
     }
 
-    // The edit that makes a swatch invalid reports the error once (from the
-    // check), the repaints after it do not, and the user can mend the cell.
-    void invalidEditIsReportedOnce()
+    // The edit that makes a swatch invalid reports the error once, when it
+    // ends: not while the user types, whatever repaints happen meanwhile, nor
+    // after it. The typed text stays whole and the user can mend the cell.
+    void invalidEditIsReportedOnceWhenItEnds()
     {
         EditorWindow w;
         w.grid.setCell(1, 1, QStringLiteral("12"));
         QVERIFY(w.showFocused());
-        w.type(QStringLiteral("x"));
+        w.typeRepainting(QStringLiteral("abc"));
+        QCOMPARE(recordedDialogs().errors(), QStringList());
+        QCOMPARE(w.swatchCentre(w.image(), 1), QColor(Qt::red)); // the invalid mark
+
         w.key(Qt::Key_Return);
-        QCOMPARE(recordedDialogs().errors(), QStringList{"'x' is not a valid integer value."});
+        QCOMPARE(recordedDialogs().errors(), QStringList{"'abc' is not a valid integer value."});
         QVERIFY(!w.grid.isIndicatorOn());
         QVERIFY(w.grid.isEditorVisible());
+        QCOMPARE(w.grid.inplaceEditor()->text(), QStringLiteral("abc"));
         QVERIFY(w.grid.inplaceEditor()->hasFocus());
         w.grid.viewport()->repaint();
         QApplication::processEvents();
@@ -313,6 +333,40 @@ private slots:
         QVERIFY(!w.grid.isEditorMode());
         QCOMPARE(w.swatchCentre(w.image(), 1), QColor(5, 0, 0));
         QCOMPARE(recordedDialogs().errors().size(), 1);
+    }
+
+    // Every text the integer conversion accepts can be typed key by key:
+    // its first keys ("-", "$", "0x", ...) are not integers yet, and no box
+    // may interrupt the typing. Save then stores the value's low 8 bits.
+    void everyAcceptedValueCanBeTyped_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint32>("value");
+        for (const AcceptedInteger &accepted : kAcceptedIntegers)
+            QTest::newRow(accepted.name) << QString::fromLatin1(accepted.text) << accepted.value;
+    }
+
+    void everyAcceptedValueCanBeTyped()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint32, value);
+        const TempDir dir;
+        const QString path = dir.write(QStringLiteral("terrain.spl"), TempDir::pattern(68 + 984));
+        EditorWindow w;
+        SplPalFile file;
+        file.bindAndRead(path, w.table);
+        w.grid.fillFromTable();
+        QVERIFY(w.showFocused());
+
+        w.typeRepainting(text);
+        QCOMPARE(recordedDialogs().errors(), QStringList());
+        w.key(Qt::Key_Return);
+        QCOMPARE(recordedDialogs().errors(), QStringList());
+        QVERIFY(!w.grid.isEditorMode());
+        QCOMPARE(w.grid.cellText(1, 1), text);
+
+        ColourCommands(w.grid, w.table, file).save();
+        QCOMPARE(quint8(dir.read(QStringLiteral("terrain.spl")).at(68)), quint8(value));
     }
 };
 

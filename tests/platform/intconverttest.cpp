@@ -1,5 +1,6 @@
 #include "platform/intconvert.h"
 #include "platform/exceptions.h"
+#include "support/acceptedintegers.h"
 #include "support/testregistry.h"
 
 #include <QTest>
@@ -20,31 +21,8 @@ void IntConvertTest::accepts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint32>("value");
 
-    QTest::newRow("plain") << "42" << 42;
-    QTest::newRow("one leading blank") << " 42" << 42;
-    QTest::newRow("many leading blanks") << "    42" << 42;
-    QTest::newRow("plus sign") << "+42" << 42;
-    QTest::newRow("leading zero is not octal") << "042" << 42;
-    QTest::newRow("dollar upper") << "$2A" << 42;
-    QTest::newRow("dollar lower") << "$2a" << 42;
-    QTest::newRow("x") << "x2A" << 42;
-    QTest::newRow("X") << "X2a" << 42;
-    QTest::newRow("0x") << "0x2A" << 42;
-    QTest::newRow("0X mixed case") << "0X2a" << 42;
-    QTest::newRow("blank before hex") << " $2A" << 42;
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("minus zero") << "-0" << 0;
-    QTest::newRow("negative") << "-17" << -17;
-    QTest::newRow("blanks before sign") << "  -17" << -17;
-    QTest::newRow("above a byte, caller keeps low bits") << "300" << 300;
-    QTest::newRow("largest") << "2147483647" << 2147483647;
-    QTest::newRow("smallest") << "-2147483648" << qint32(-2147483647 - 1);
-    QTest::newRow("largest with leading zeros") << "0002147483647" << 2147483647;
-    QTest::newRow("hex all ones is -1") << "$FFFFFFFF" << -1;
-    QTest::newRow("hex sign bit") << "$80000000" << qint32(-2147483647 - 1);
-    QTest::newRow("hex largest positive") << "0x7FFFFFFF" << 2147483647;
-    QTest::newRow("hex nine digits with leading zero") << "$000000001" << 1;
-    QTest::newRow("hex many leading zeros") << "$0000000000000FFFFFFFF" << -1;
+    for (const AcceptedInteger &accepted : kAcceptedIntegers)
+        QTest::newRow(accepted.name) << QString::fromLatin1(accepted.text) << accepted.value;
 }
 
 void IntConvertTest::accepts()
