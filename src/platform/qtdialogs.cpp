@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -53,7 +54,11 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(QWidget *owner, const Fil
     // Names copied from other systems are often upper case: list them too.
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     dialog->setNameFilters(nameFilters(request.filters));
-    dialog->setDefaultSuffix(request.defaultSuffix);
+    // Qt would add the suffix to every name without one, so a file that
+    // exists without an extension could not be opened: an open dialog adds
+    // it itself, and only to a name that does not exist as typed.
+    if (mode == QFileDialog::AcceptSave)
+        dialog->setDefaultSuffix(request.defaultSuffix);
     return dialog;
 }
 
@@ -61,9 +66,27 @@ std::optional<QString> QtDialogs::runFileDialog(QWidget *owner, const FileDialog
                                                 QFileDialog::AcceptMode mode)
 {
     const std::unique_ptr<QFileDialog> dialog = makeFileDialog(owner, request, mode);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog->selectedFiles().constFirst();
+    return chosenFile(*dialog, request);
+}
+
+std::optional<QString> QtDialogs::chosenFile(const QFileDialog &dialog, const FileDialogRequest &request)
+{
+    if (dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (dialog.acceptMode() == QFileDialog::AcceptSave)
+        return path;
+    return withDefaultSuffix(path, request.defaultSuffix);
+}
+
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    const QFileInfo info(path);
+    if (suffix.isEmpty() || info.exists() || info.fileName().contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 QMessageBox *QtDialogs::makeErrorBox(const QString &caption, const QString &text)

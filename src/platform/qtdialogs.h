@@ -22,11 +22,18 @@ public:
     [[nodiscard]] static QMessageBox *makeInformationBox(const QString &text);
     [[nodiscard]] static std::unique_ptr<QFileDialog>
     makeFileDialog(QWidget *owner, const FileDialogRequest &request, QFileDialog::AcceptMode mode);
+    // The file an accepted dialog stands for.
+    [[nodiscard]] static std::optional<QString> chosenFile(const QFileDialog &dialog,
+                                                           const FileDialogRequest &request);
 
 private:
     static std::optional<QString> runFileDialog(QWidget *owner, const FileDialogRequest &request,
                                                 QFileDialog::AcceptMode mode);
 };
+
+// The name an open dialog takes: as typed when it exists, otherwise with
+// the default suffix when the typed name has no extension.
+[[nodiscard]] QString withDefaultSuffix(const QString &path, const QString &suffix);
 
 // The type list of a file dialog in Qt's form: "SPL Files (*.spl)".
 [[nodiscard]] QStringList nameFilters(const std::vector<FileFilter> &filters);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -75,7 +76,6 @@ private slots:
             QtDialogs::makeFileDialog(nullptr, request, QFileDialog::AcceptOpen);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Open SPL or PAL file"));
         QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("SPL Files (*.spl)"));
-        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("spl"));
         dialog->show();
         auto *model = dialog->findChild<QFileSystemModel *>();
         QVERIFY(model != nullptr);
@@ -88,6 +88,52 @@ private slots:
             return names;
         };
         QTRY_COMPARE(listed(), (QStringList{"LOUD.SPL", "Mixed.Spl", "quiet.spl"}));
+    }
+
+    // A typed name is taken as it stands when that file exists; an open
+    // dialog adds its default suffix only to a name that does not exist,
+    // a save dialog to every name without an extension.
+    void fileDialogTakesTypedNames_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("open: exists without extension")
+            << QStringList{"terrain", "terrain.spl"} << "terrain" << false << "spl" << "terrain";
+        QTest::newRow("open: only with the suffix") << QStringList{"terrain.spl"} << "terrain" << false << "spl"
+                                                    << "terrain.spl";
+        QTest::newRow("open: neither") << QStringList{} << "terrain" << false << "spl" << "terrain.spl";
+        QTest::newRow("open: other extension") << QStringList{} << "terrain.pal" << false << "spl"
+                                               << "terrain.pal";
+        QTest::newRow("import: no suffix") << QStringList{} << "set" << false << "" << "set";
+        QTest::newRow("export: suffix added") << QStringList{"set"} << "set" << true << "clr" << "set.clr";
+    }
+    void fileDialogTakesTypedNames()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, typed);
+        QFETCH(bool, save);
+        QFETCH(QString, suffix);
+        QFETCH(QString, chosen);
+        TempDir dir;
+        for (const QString &name : files)
+            dir.write(name, "x");
+        const FileDialogRequest request{QStringLiteral("Choose"),
+                                        {{QStringLiteral("All Files"), {QStringLiteral("*")}}},
+                                        suffix,
+                                        dir.folder()};
+        const std::unique_ptr<QFileDialog> dialog = QtDialogs::makeFileDialog(
+            nullptr, request, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        QTest::keyClicks(name, typed);
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_COMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(QtDialogs::chosenFile(*dialog, request), std::optional<QString>(dir.path(chosen)));
     }
 
     void fileDialogTypeLists()
