@@ -1,4 +1,5 @@
 #include "editor/stringgrid.h"
+#include "editor/columnautosizer.h"
 #include "platform/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/testregistry.h"
@@ -473,25 +474,21 @@ private slots:
         QCOMPARE(grid.colCount(), 3);
     }
 
-    void autoSizeMeasuresTheZoomedFont()
+    // The widths themselves are the sizer's; the grid applies them to the
+    // columns asked for, with the margin.
+    void autoSizeIncludesFixedColumnsOnlyWhenAsked()
     {
         StringGrid grid(4, 3);
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPixelSize(11);
-        GridStyle style = grid.style();
-        style.font = font;
-        grid.setStyle(style);
         grid.setCell(1, 0, QStringLiteral("245"));
         grid.setCell(0, 1, QStringLiteral("Location"));
-        grid.autoSizeColumns(true, 0);
-        const QFontMetrics metrics(font);
-        const int xx = metrics.horizontalAdvance(QStringLiteral("xx"));
-        QCOMPARE(grid.colWidth(0), metrics.horizontalAdvance(QStringLiteral("Location")) + xx);
-        QCOMPARE(grid.colWidth(1), metrics.horizontalAdvance(QStringLiteral("245")) + xx);
-        QCOMPARE(grid.colWidth(2), xx);
+        grid.setFixedColWidth(7);
+        const ColumnAutoSizer sizer{QFontMetrics(grid.style().font)};
         grid.autoSizeColumns(false, 3);
-        QCOMPARE(grid.colWidth(0), metrics.horizontalAdvance(QStringLiteral("Location")) + xx);
-        QCOMPARE(grid.colWidth(2), xx + 3);
+        QCOMPARE(grid.colWidth(0), 7);
+        QCOMPARE(grid.colWidth(1), sizer.width(grid.cells(), 1, 3));
+        grid.autoSizeColumns(true, 0);
+        QCOMPARE(grid.colWidth(0), sizer.width(grid.cells(), 0, 0));
+        QCOMPARE(grid.colWidth(2), sizer.width(grid.cells(), 2, 0));
     }
 
     // Cells are drawn region by region, row by row, each row from the left;
