@@ -2,19 +2,23 @@
 
 #include "app/application.h"
 #include "app/noteswindow.h"
-#include "app/startwindow.h"
 #include "app/windowplacement.h"
-#include "colour/splpalfile.h"
 #include "editor/colourcommands.h"
 #include "editor/editorgrid.h"
+#include "editor/opencommand.h"
 #include "platform/errorreporting.h"
 #include "platform/windowfont.h"
+#include "settings/startfolder.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 
-TForm3::TForm3(TForm1 &startWindow, ColourTable &table, SplPalFile &file, QWidget *parent)
-    : QMainWindow(parent), startWindow_(startWindow), file_(file), StringGrid1(new EditorGrid(table, this)),
+TForm3::TForm3(QWidget &startWindow, StartFolder &startFolder, ColourTable &table, SplPalFile &file,
+               QWidget *parent)
+    : QMainWindow(parent), startWindow_(startWindow), StringGrid1(new EditorGrid(table, this)),
+      open_(std::make_unique<OpenCommand>(
+          *StringGrid1, table, file,
+          [&startFolder](QWidget *owner) { return startFolder.startFolder(owner); })),
       commands_(std::make_unique<ColourCommands>(*StringGrid1, table, file))
 {
     setWindowTitle(QString::fromLatin1(kStartCaption));
@@ -63,21 +67,14 @@ TForm3::~TForm3() = default;
 
 void TForm3::Open1Click()
 {
-    startWindow_.hide();
-    if (!startWindow_.Button3Click())
-        return;
-    startWindow_.Button4Click();
-    for (QAction *command : {Save1, svclr, ImportColors1})
-        command->setEnabled(true);
-    setWindowTitle(QStringLiteral("Editing ") + file_.binding()->path);
-    StringGrid1->setOldCellText(StringGrid1->cellText(1, 1));
+    open_->run(startWindow_, *this, {Save1, svclr, ImportColors1});
 }
 
 void TForm3::ImportColors1Click()
 {
     if (!commands_->importColours(this))
         return;
-    startWindow_.Button4Click();
+    open_->fillGrid();
     StringGrid1->indicatorOn();
 }
 

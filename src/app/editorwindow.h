@@ -7,12 +7,13 @@
 #include <memory>
 
 class ColourCommands;
-class EditorGrid;
-class SplPalFile;
-class QAction;
-class TForm1;
-class TForm4;
 class ColourTable;
+class EditorGrid;
+class OpenCommand;
+class QAction;
+class SplPalFile;
+class StartFolder;
+class TForm4;
 
 // The editor window: the grid and the menu bar of commands.
 class TForm3 : public QMainWindow {
@@ -21,7 +22,8 @@ class TForm3 : public QMainWindow {
 public:
     static constexpr const char *kStartCaption = "Click Open to Start.";
 
-    TForm3(TForm1 &startWindow, ColourTable &table, SplPalFile &file, QWidget *parent = nullptr);
+    TForm3(QWidget &startWindow, StartFolder &startFolder, ColourTable &table, SplPalFile &file,
+           QWidget *parent = nullptr);
     ~TForm3() override;
 
     void setNotesWindow(TForm4 *notes) { notesWindow_ = notes; }
@@ -35,6 +37,7 @@ public:
     void About1Click();
 
     [[nodiscard]] EditorGrid *grid() const { return StringGrid1; }
+    [[nodiscard]] OpenCommand &openCommand() const { return *open_; }
     [[nodiscard]] QList<QAction *> menuCommands() const;
 
 protected:
@@ -46,10 +49,10 @@ private:
     void FormClose();
     QAction *addMenuCommand(const QString &caption, bool enabled, void (TForm3::*handler)());
 
-    TForm1 &startWindow_;
+    QWidget &startWindow_;
     TForm4 *notesWindow_ = nullptr;
-    SplPalFile &file_;
     EditorGrid *StringGrid1;
+    std::unique_ptr<OpenCommand> open_;
     std::unique_ptr<ColourCommands> commands_;
     QAction *Open1;
     QAction *ImportColors1;

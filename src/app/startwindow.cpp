@@ -1,10 +1,8 @@
 #include "app/startwindow.h"
 
 #include "app/application.h"
-#include "app/editorwindow.h"
 #include "app/windowplacement.h"
-#include "colour/splpalfile.h"
-#include "editor/editorgrid.h"
+#include "editor/opencommand.h"
 #include "platform/errorreporting.h"
 #include "platform/windowfont.h"
 
@@ -12,11 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-TForm1::TForm1(ColourTable &table, SplPalFile &file, QWidget *parent)
+TForm1::TForm1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       Memo1(new QPlainTextEdit(this)),
-      Button5(new QPushButton(QStringLiteral("Click to Open File Editor"), this)), table_(table), file_(file)
+      Button5(new QPushButton(QStringLiteral("Click to Open File Editor"), this))
 {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(DavovoApplication::programIcon());
@@ -51,30 +49,14 @@ void TForm1::Button5Click()
     editor_->show();
 }
 
-FileDialogRequest TForm1::openDialog(const QString &initialFolder) const
-{
-    return {QStringLiteral("Open SPL or PAL file"),
-            {{QStringLiteral("SPL Files"), {QStringLiteral("*.spl")}},
-             {QStringLiteral("PAL Files"), {QStringLiteral("*.pal")}}},
-            QStringLiteral("spl"),
-            initialFolder};
-}
-
 bool TForm1::Button3Click()
 {
-    const QString folder = startFolder_.startFolder(this);
-    // The dialog opens over the editor, the window the user is working in.
-    QWidget *owner = editor_ != nullptr ? static_cast<QWidget *>(editor_) : this;
-    const std::optional<QString> path = dialogs().openFileName(owner, openDialog(folder));
-    if (!path)
-        return false;
-    file_.bindAndRead(*path, table_);
-    return true;
+    return open_->chooseAndRead(editor_ != nullptr ? editor_ : this);
 }
 
 void TForm1::Button4Click()
 {
-    editor_->grid()->fillFromTable();
+    open_->fillGrid();
 }
 
 void TForm1::showEvent(QShowEvent *event)

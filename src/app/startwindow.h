@@ -1,30 +1,29 @@
 #pragma once
 
 #include "app/windowplacement.h"
-#include "platform/dialogs.h"
 #include "settings/startfolder.h"
 
 #include <QWidget>
 
-class ColourTable;
+class OpenCommand;
 class QPlainTextEdit;
 class QPushButton;
-class SplPalFile;
-class TForm3;
 
 // The start window, the application's main window: a warning text and the
-// button that leads to the editor. It also carries the routines the
-// editor's Open and Import Colors commands use to choose and read a file
-// and to fill the grid.
+// button that leads to the editor. It keeps the start folder of the open
+// dialog (the settings file and the folder browser), and the names of the
+// routines that choose and read a file and fill the grid, which the Open
+// command carries out.
 class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr const char *kCaption = "Aeroth VIR/IDI Dere Davovo - 30SEP01";
 
-    TForm1(ColourTable &table, SplPalFile &file, QWidget *parent = nullptr);
+    explicit TForm1(QWidget *parent = nullptr);
 
-    void setEditorWindow(TForm3 *editor) { editor_ = editor; }
+    void setEditorWindow(QWidget *editor) { editor_ = editor; }
+    void setOpenCommand(OpenCommand *command) { open_ = command; }
 
     // The warning text, line by line.
     [[nodiscard]] static QStringList warningLines();
@@ -38,7 +37,6 @@ public:
     // Fills the editor's grid from the colour table.
     void Button4Click();
 
-    [[nodiscard]] FileDialogRequest openDialog(const QString &initialFolder) const;
     [[nodiscard]] StartFolder &startFolder() { return startFolder_; }
 
     [[nodiscard]] QPlainTextEdit *memo() const { return Memo1; }
@@ -51,9 +49,8 @@ protected:
 private:
     QPlainTextEdit *Memo1;
     QPushButton *Button5;
-    TForm3 *editor_ = nullptr;
-    ColourTable &table_;
-    SplPalFile &file_;
+    QWidget *editor_ = nullptr;
+    OpenCommand *open_ = nullptr;
     StartFolder startFolder_; // the settings file and the folder browser
     FirstShowPlacement placement_{FirstShowPlacement::Area::Screen};
 };

@@ -1,8 +1,9 @@
 #include "app/windowset.h"
 
-WindowSet::WindowSet() : startWindow(table, file), editorWindow(startWindow, table, file)
+WindowSet::WindowSet() : editorWindow(startWindow, startWindow.startFolder(), table, file)
 {
     startWindow.setEditorWindow(&editorWindow);
+    startWindow.setOpenCommand(&editorWindow.openCommand());
     editorWindow.setNotesWindow(&notesWindow);
 }
 
