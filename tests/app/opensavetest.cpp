@@ -206,7 +206,7 @@ private slots:
         QVERIFY(QDir().mkpath(f.settingsPath()));
         recordedDialogs().answer(f.dir.folder());
         guarded([&] { f.editor().Open1Click(); });
-        QCOMPARE(recordedDialogs().errors(), QStringList{"Unable to write to " + f.settingsPath() + "."});
+        QCOMPARE(recordedDialogs().count(QStringLiteral("error")), 1);
         QCOMPARE(recordedDialogs().count(QStringLiteral("open")), 0);
         QCOMPARE(f.editor().windowTitle(), QStringLiteral("Click Open to Start."));
     }
