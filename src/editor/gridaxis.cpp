@@ -18,6 +18,12 @@ void GridAxis::setSize(int index, int size)
     sizes_[std::size_t(index)] = std::max(0, size);
 }
 
+void GridAxis::setSizes(int first, int end, int size)
+{
+    for (int index = first; index < end; ++index)
+        setSize(index, size);
+}
+
 void GridAxis::setExtent(int extent)
 {
     extent_ = std::max(0, extent);

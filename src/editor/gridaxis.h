@@ -19,6 +19,8 @@ public:
 
     [[nodiscard]] int size(int index) const { return sizes_[std::size_t(index)]; }
     void setSize(int index, int size);
+    // Cells first .. end - 1 get `size`.
+    void setSizes(int first, int end, int size);
 
     [[nodiscard]] int extent() const { return extent_; }
     void setExtent(int extent);

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QPalette>
 
+#include <algorithm>
+
 // The grid's colours and fonts. Qt fonts carry no colour, so each font has
 // its text colour beside it.
 struct GridStyle {
@@ -38,3 +40,16 @@ struct GridStyle {
 
     friend bool operator==(const GridStyle &, const GridStyle &) = default;
 };
+
+// Cells are drawn and measured at the font's size plus the zoom.
+[[nodiscard]] inline QFont zoomedFont(const QFont &font, int zoom)
+{
+    if (zoom == 0)
+        return font;
+    QFont result = font;
+    if (font.pixelSize() > 0)
+        result.setPixelSize(std::max(1, font.pixelSize() + zoom));
+    else
+        result.setPointSizeF(std::max(1.0, font.pointSizeF() + zoom));
+    return result;
+}

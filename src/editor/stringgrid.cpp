@@ -8,25 +8,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 
-#include <algorithm>
+#include <utility>
 
 namespace {
 
 constexpr int kDefaultSize = 64;
-
-// While painting, canvas() is the painter of the pass.
-class CanvasScope {
-public:
-    CanvasScope(QPainter *&canvas, QPainter &painter) : canvas_(canvas) { canvas_ = &painter; }
-    ~CanvasScope() { canvas_ = nullptr; }
-    CanvasScope(const CanvasScope &) = delete;
-    CanvasScope &operator=(const CanvasScope &) = delete;
-
-private:
-    QPainter *&canvas_;
-};
 
 void checkIndex(int index, int count)
 {
@@ -46,7 +35,8 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
       editor_(new InplaceEditor(*this, viewport())),
       edit_(model_, *editor_, *this, *this, onGetEditText, onCellValidate),
       keyboard_(model_, edit_, *this, *editor_),
-      mouse_(model_, edit_, *this, [this](QPoint pos) { selectionDragRequested(pos); })
+      mouse_(model_, edit_, *this, [this](QPoint pos) { selectionDragRequested(pos); }),
+      scrollBars_(model_, *horizontalScrollBar(), *verticalScrollBar())
 {
     Q_ASSERT(colCount > 1 && rowCount > 1);
     setFocusPolicy(Qt::StrongFocus);
@@ -56,6 +46,12 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
     editor_->hide();
     connect(editor_, &QLineEdit::textEdited, this,
             [this](const QString &text) { guarded([&] { edit_.editorTextEdited(text); }); });
+    for (auto [bar, orientation] :
+         {std::pair{horizontalScrollBar(), Qt::Horizontal}, std::pair{verticalScrollBar(), Qt::Vertical}}) {
+        connect(bar, &QScrollBar::actionTriggered, this, [this, orientation](int action) {
+            guarded([&] { scrollBars_.actionTriggered(orientation, action); });
+        });
+    }
     syncGeometry();
 }
 
@@ -89,30 +85,9 @@ void StringGrid::setRowHeight(int row, int height)
     setSizes(model_.geometry.rows(), row, row + 1, height);
 }
 
-void StringGrid::setDefaultColWidth(int width)
-{
-    setSizes(model_.geometry.columns(), fixedCols(), colCount(), width);
-}
-
-void StringGrid::setFixedColWidth(int width)
-{
-    setSizes(model_.geometry.columns(), 0, fixedCols(), width);
-}
-
-void StringGrid::setDefaultRowHeight(int height)
-{
-    setSizes(model_.geometry.rows(), fixedRows(), rowCount(), height);
-}
-
-void StringGrid::setFixedRowHeight(int height)
-{
-    setSizes(model_.geometry.rows(), 0, fixedRows(), height);
-}
-
 void StringGrid::setSizes(GridAxis &axis, int first, int end, int size)
 {
-    for (int index = first; index < end; ++index)
-        axis.setSize(index, size);
+    axis.setSizes(first, end, size);
     syncGeometry();
     viewport()->update();
 }
@@ -132,51 +107,23 @@ void StringGrid::setTopRow(int row)
 void StringGrid::syncGeometry()
 {
     model_.geometry.setClientSize(viewport()->size());
-    updateScrollBars();
+    scrollBars_.sync();
     edit_.placeEditor();
-}
-
-void StringGrid::updateScrollBars()
-{
-    const GridAxis &cols = model_.geometry.columns();
-    const GridAxis &rows = model_.geometry.rows();
-    syncingScrollBars_ = true;
-    horizontalScrollBar()->setRange(0, std::max(0, cols.maxFirst() - cols.fixedCount()));
-    horizontalScrollBar()->setPageStep(cols.pageSize());
-    horizontalScrollBar()->setValue(cols.first() - cols.fixedCount());
-    verticalScrollBar()->setRange(0, std::max(0, rows.maxFirst() - rows.fixedCount()));
-    verticalScrollBar()->setPageStep(rows.pageSize());
-    verticalScrollBar()->setValue(rows.first() - rows.fixedCount());
-    syncingScrollBars_ = false;
 }
 
 void StringGrid::scrollContentsBy(int, int)
 {
-    if (syncingScrollBars_)
-        return;
     guarded([&] {
-        model_.geometry.columns().setFirst(fixedCols() + horizontalScrollBar()->value());
-        model_.geometry.rows().setFirst(fixedRows() + verticalScrollBar()->value());
-        edit_.placeEditor();
-        viewport()->update();
+        if (scrollBars_.valueChanged()) {
+            edit_.placeEditor();
+            viewport()->update();
+        }
     });
 }
 
 void StringGrid::resizeEvent(QResizeEvent *)
 {
     guarded([&] { syncGeometry(); });
-}
-
-QFont StringGrid::zoomed(const QFont &font) const
-{
-    if (zoom() == 0)
-        return font;
-    QFont result = font;
-    if (font.pixelSize() > 0)
-        result.setPixelSize(std::max(1, font.pixelSize() + zoom()));
-    else
-        result.setPointSizeF(std::max(1.0, font.pointSizeF() + zoom()));
-    return result;
 }
 
 // ---- GridView ------------------------------------------------------------------
@@ -195,7 +142,7 @@ void StringGrid::invalidateAll()
 
 void StringGrid::viewScrolled()
 {
-    updateScrollBars();
+    scrollBars_.sync();
     edit_.placeEditor();
     viewport()->update();
 }
@@ -215,7 +162,7 @@ void StringGrid::setStyle(const GridStyle &style)
         return;
     const bool now = style.fixedFontDiffers(model_.style);
     model_.style = style;
-    editor_->setFont(zoomed(style.font));
+    editor_->setFont(zoomedFont(style.font, zoom()));
     if (now)
         viewport()->repaint();
     else
@@ -236,7 +183,7 @@ void StringGrid::setRowHeaders(const QStringList &headers)
 
 void StringGrid::autoSizeColumns(bool includeFixed, int margin)
 {
-    const ColumnAutoSizer sizer{QFontMetrics(zoomed(model_.style.font))};
+    const ColumnAutoSizer sizer{QFontMetrics(zoomedFont(model_.style.font, zoom()))};
     for (int col = includeFixed ? 0 : fixedCols(); col < colCount(); ++col)
         model_.geometry.columns().setSize(col, sizer.width(model_.cells, col, margin));
     syncGeometry();
@@ -326,7 +273,9 @@ void StringGrid::paintEvent(QPaintEvent *event)
 {
     latch_.paint([&] {
         QPainter painter(viewport());
-        const CanvasScope scope(canvas_, painter);
+        // While painting, canvas() is the painter of the pass.
+        canvas_ = &painter;
+        const auto noCanvas = qScopeGuard([this] { canvas_ = nullptr; });
         const GridScene scene{model_.geometry,
                               model_.cells,
                               model_.selection,
@@ -334,8 +283,8 @@ void StringGrid::paintEvent(QPaintEvent *event)
                               onDrawCell,
                               palette(),
                               model_.style,
-                              zoomed(model_.style.font),
-                              zoomed(model_.style.fixedFont),
+                              zoomedFont(model_.style.font, zoom()),
+                              zoomedFont(model_.style.fixedFont, zoom()),
                               edit_.showsFocus()};
         GridPainter(scene).paint(painter, event->region());
         paintPassFinished(painter);

@@ -6,6 +6,7 @@
 #include "editor/gridscene.h"
 #include "editor/keyboardcontroller.h"
 #include "editor/mousecontroller.h"
+#include "editor/scrollbarcontroller.h"
 #include "platform/errorreporting.h"
 
 #include <QAbstractScrollArea>
@@ -46,10 +47,16 @@ public:
     [[nodiscard]] int rowHeight(int row) const { return model_.geometry.rows().size(row); }
     void setRowHeight(int row, int height);
     // The width of every scrolling column / every fixed column.
-    void setDefaultColWidth(int width);
-    void setFixedColWidth(int width);
-    void setDefaultRowHeight(int height);
-    void setFixedRowHeight(int height);
+    void setDefaultColWidth(int width)
+    {
+        setSizes(model_.geometry.columns(), fixedCols(), colCount(), width);
+    }
+    void setFixedColWidth(int width) { setSizes(model_.geometry.columns(), 0, fixedCols(), width); }
+    void setDefaultRowHeight(int height)
+    {
+        setSizes(model_.geometry.rows(), fixedRows(), rowCount(), height);
+    }
+    void setFixedRowHeight(int height) { setSizes(model_.geometry.rows(), 0, fixedRows(), height); }
 
     // The first visible scrolling column and row.
     [[nodiscard]] int leftCol() const { return model_.geometry.columns().first(); }
@@ -133,16 +140,14 @@ private:
     // Cells first..end-1 of the axis get the size; the layout follows.
     void setSizes(GridAxis &axis, int first, int end, int size);
     void syncGeometry();
-    void updateScrollBars();
-    [[nodiscard]] QFont zoomed(const QFont &font) const;
 
     GridModel model_;
     InplaceEditor *editor_;
     EditController edit_;
     KeyboardController keyboard_;
     MouseController mouse_;
+    ScrollBarController scrollBars_;
     PaintErrorLatch latch_;
     QPainter *canvas_ = nullptr;
     bool movingFocusInside_ = false;
-    bool syncingScrollBars_ = false;
 };

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -441,6 +442,28 @@ private slots:
         QTest::newRow("negative") << QPoint(-1, 1);
         QTest::newRow("fixed") << QPoint(0, 1);
     }
+    // Proportional bars of 0 .. 127; the arrows and page clicks still move
+    // by a column and a page, a dragged thumb to the mapped column.
+    void scrollBarsMoveByColumnsPagesAndThumb()
+    {
+        GridWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QScrollBar *bar = w.grid->horizontalScrollBar();
+        QCOMPARE(bar->maximum() + bar->pageStep(), 128);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(w.grid->leftCol(), 2);
+        const int page = w.grid->geometry().columns().pageSize();
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(w.grid->leftCol(), 2 + page);
+        QCOMPARE(bar->value(), w.grid->geometry().columns().scrollBarPosition());
+        bar->setSliderPosition(bar->maximum());
+        QCOMPARE(w.grid->leftCol(), w.grid->geometry().columns().maxFirst());
+        bar->setSliderPosition(bar->maximum() / 2);
+        QCOMPARE(w.grid->leftCol(),
+                 w.grid->geometry().columns().firstForScrollBarPosition(bar->maximum() / 2));
+    }
+
     void currentCellOutsideTheGridIsRefused()
     {
         QFETCH(QPoint, cell);
