@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One real editing pass with the real program under Xvfb: a settings file
 # beside the executable names the start folder, the open dialog opens a
-# generated SPL file, one value is changed in the grid, Save writes it, and
-# the file's bytes are compared with what they must be.
+# generated SPL file named without an extension (typed as it stands), a
+# negative value is typed key by key into the grid, Save writes it, and the
+# file's bytes are compared with what they must be.
 #   journey.sh <davovo binary> <xclose binary>
 set -uo pipefail
 if [[ -z "${DISPLAY:-}" || "${JOURNEY_INNER:-}" != 1 ]]; then
@@ -17,7 +18,7 @@ pid=
 # The settings file lives beside the executable: run a copy in its own folder.
 cp "$1" "$work/davovo"
 mkdir "$work/files"
-spl="$work/files/journey.spl"
+spl="$work/files/terrain"
 # 1200 bytes, byte n = (n * 7 + 3) mod 256.
 perl -e 'print join "", map { chr(($_ * 7 + 3) % 256) } 0 .. 1199' > "$spl"
 cp "$spl" "$work/before.spl"
@@ -70,16 +71,20 @@ editing=$(window "Editing ${spl//./\\.}") || true
 [[ -n "$editing" ]] || fail "the editor did not open $spl"
 
 # A click on the current cell, Red of entry 0, opens its editor with the
-# text selected: type over it and confirm.
+# text selected: type over it key by key and confirm. "-" alone is no
+# number yet, and no error box may take the keys that follow.
 click "$editing" 75 50
-xdotool type 7
+xdotool type --delay 150 -- "-5"
+sleep 0.5
+box=$(xdotool search --onlyvisible --name '^Aeroth VIR/IDI Dere Davovo$' 2>/dev/null | head -n 1)
+[[ -z "$box" ]] || fail "an error box interrupted the typing"
 xdotool key Return
 sleep 0.5
 # "Save" is the third command on the menu bar.
 save_x=${JOURNEY_SAVE_X:-156}
 click "$editing" "$save_x" 8
 
-perl -e 'open F, "<", $ARGV[0]; binmode F; local $/; $_ = <F>; substr($_, 68, 1) = chr(7); print' \
+perl -e 'open F, "<", $ARGV[0]; binmode F; local $/; $_ = <F>; substr($_, 68, 1) = chr(251); print' \
     "$work/before.spl" > "$work/expected.spl"
 for _ in $(seq 50); do
     cmp -s "$spl" "$work/expected.spl" && break
@@ -97,4 +102,4 @@ wait "$pid"
 rc=$?
 pid=
 [[ $rc -eq 0 ]] || fail "exit code $rc"
-echo "PASS: opened, edited and saved $spl through the real windows; only byte 68 changed"
+echo "PASS: opened $spl as typed, typed -5, saved through the real windows; only byte 68 changed (251)"
