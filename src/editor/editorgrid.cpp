@@ -6,6 +6,7 @@
 #include "platform/intconvert.h"
 #include "platform/windowfont.h"
 
+#include <QLineEdit>
 #include <QPainter>
 
 #include <array>
@@ -48,6 +49,12 @@ EditorGrid::EditorGrid(ColourTable &table, QWidget *parent)
     onCellValidate = [this](int col, int row, QString &value, bool &valid) {
         StringGrid1CellValidate(col, row, value, valid);
     };
+    // The swatch follows the typing: the new colour, or the invalid mark.
+    connect(inplaceEditor(), &QLineEdit::textEdited, this, [this] {
+        const QRect swatch = cellRect(col(), kSwatchRow);
+        if (!swatch.isEmpty())
+            viewport()->update(swatch);
+    });
 }
 
 void EditorGrid::writeColumnHeaders()

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QTest>
 
 namespace {
@@ -22,6 +23,19 @@ QColor fromColourRef(quint32 ref)
 
 const QColor kMaroon = fromColourRef(128);
 const QColor kSilver = fromColourRef(12632256);
+
+// The area of a widget that paint events covered since it was made.
+class PaintedArea : public QObject {
+public:
+    explicit PaintedArea(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
 
 // The editor window's grid, shown and focused on cell (1, 1).
 class EditorWindow {
@@ -333,6 +347,20 @@ private slots:
         QVERIFY(!w.grid.isEditorMode());
         QCOMPARE(w.swatchCentre(w.image(), 1), QColor(5, 0, 0));
         QCOMPARE(recordedDialogs().errors().size(), 1);
+    }
+
+    // Each key typed repaints the column's swatch, with no other repaint.
+    void swatchFollowsTheTyping()
+    {
+        EditorWindow w;
+        QVERIFY(w.showFocused());
+        w.key(Qt::Key_F2);
+        QApplication::processEvents();
+        PaintedArea painted(w.grid.viewport());
+        w.type(QStringLiteral("9"));
+        QApplication::processEvents();
+        QVERIFY(painted.region.contains(w.grid.cellRect(1, EditorGrid::kSwatchRow)));
+        QCOMPARE(w.swatchCentre(w.image(), 1), QColor(9, 0, 0));
     }
 
     // Every text the integer conversion accepts can be typed key by key:
