@@ -8,6 +8,7 @@ namespace {
 constexpr int kPalOffset = 64;
 constexpr int kOtherOffset = 68;
 constexpr int kNoName = 102;
+constexpr int kReadBeyondEnd = 100;
 
 char *rawBytes(ColourTable &table)
 {
@@ -57,6 +58,10 @@ void SplPalFile::write(const ColourTable &table) const
         throw EInOutError(kNoName);
     CheckedFile file;
     file.openExisting(binding_->path);
+    // Another program may have cut the file since it was read: writing
+    // would grow it, so the table's place must still be there whole.
+    if (file.size() < binding_->headerOffset + ColourTable::kByteCount)
+        throw EInOutError(kReadBeyondEnd);
     file.writeAt(binding_->headerOffset, rawBytes(table), ColourTable::kByteCount);
     file.flush();
     file.close();

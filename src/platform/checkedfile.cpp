@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -130,6 +131,24 @@ void CheckedFile::writeAt(qint64 offset, const char *data, qint64 size)
         offset += put;
         size -= put;
     }
+}
+
+void CheckedFile::truncate(qint64 size)
+{
+    if (!isOpen())
+        throw EInOutError(kNotOpen);
+    if (retried([&] { return ::ftruncate(fd_, off_t(size)); }) != 0)
+        raiseErrno(errno, path_);
+}
+
+qint64 CheckedFile::size() const
+{
+    if (!isOpen())
+        throw EInOutError(kNotOpen);
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0)
+        raiseErrno(errno, path_);
+    return qint64(info.st_size);
 }
 
 void CheckedFile::flush()

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -52,10 +53,35 @@ void syncFolder(const QString &path)
     }
 }
 
+// Whether replacing the file by a new one would lose what the user set up.
+bool mustKeepFile(const QString &path)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    if (S_ISLNK(info.st_mode))
+        return true;
+    return S_ISREG(info.st_mode) && (info.st_nlink > 1 || info.st_uid != ::geteuid());
+}
+
+void writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    CheckedFile file;
+    file.openExisting(path);
+    file.writeAt(0, bytes.constData(), bytes.size());
+    file.truncate(bytes.size());
+    file.flush();
+    file.close();
+}
+
 } // namespace
 
 void writeWholeFile(const QString &path, const QByteArray &bytes, bool directWriteFallback)
 {
+    if (mustKeepFile(path)) {
+        writeInPlace(path, bytes);
+        return;
+    }
     QSaveFile file(path);
     file.setDirectWriteFallback(directWriteFallback);
     errno = 0;

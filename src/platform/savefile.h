@@ -8,4 +8,8 @@
 // each. Failures raise EInOutError with the code of the failing step.
 // With `directWriteFallback`, a folder that refuses the temporary file is
 // written to directly when the file itself is writable.
+// A file that a replacement would change in more than its content (a second
+// hard link, a symbolic link, another owner) is written in place instead:
+// the whole content, cut to its length and flushed, so its links, owner and
+// mode stay.
 void writeWholeFile(const QString &path, const QByteArray &bytes, bool directWriteFallback = false);

@@ -1,8 +1,8 @@
 #include "colour/splpalfile.h"
 #include "platform/exceptions.h"
 #include "support/restrictions.h"
-#include "support/tempdir.h"
 #include "support/tables.h"
+#include "support/tempdir.h"
 #include "support/testregistry.h"
 
 #include <QFile>
@@ -86,6 +86,7 @@ private slots:
     void writeWithoutBinding();
     void writeToRemovedFile();
     void writeOnFullDisk();
+    void writeToCutFileChangesNothing();
 };
 
 void SplPalFileTest::readsTableAtOffset_data()
@@ -248,6 +249,22 @@ void SplPalFileTest::writeOnFullDisk()
     }
     QCOMPARE(failure, QStringLiteral("101 Disk full"));
     QCOMPARE(dir.read(QStringLiteral("terrain.spl")).size(), old.size());
+}
+
+// Cut by another program since it was read: the file keeps its length and
+// bytes, and Save says the table is no longer all there.
+void SplPalFileTest::writeToCutFileChangesNothing()
+{
+    TempDir dir;
+    const QString path = dir.write(QStringLiteral("terrain.spl"), TempDir::pattern(2000));
+    SplPalFile file;
+    ColourTable table;
+    file.bindAndRead(path, table);
+    const QByteArray cut = TempDir::pattern(68 + 983);
+    dir.write(QStringLiteral("terrain.spl"), cut);
+    QCOMPARE(ioFailureOf([&] { file.write(distinctTable()); }),
+             QStringLiteral("100 Read beyond end of file"));
+    QCOMPARE(dir.read(QStringLiteral("terrain.spl")), cut);
 }
 
 DAVOVO_TEST(HeaderOffsetTest);

@@ -6,7 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +37,8 @@ private slots:
     void readOnlyFolderKeepsOldFile();
     void directWriteFallback();
     void fullDiskKeepsOldFile();
+    void linksAndOwnerStay_data();
+    void linksAndOwnerStay();
 };
 
 void SaveFileTest::writesWholeFile_data()
@@ -129,6 +135,59 @@ void SaveFileTest::fullDiskKeepsOldFile()
     QCOMPARE(failure, QStringLiteral("101 Disk full"));
     QCOMPARE(dir.read(QStringLiteral("set.clr")), old);
     QCOMPARE(entries(dir), QStringList{QStringLiteral("set.clr")});
+}
+
+// What the user set up around a file survives its rewrite: a second hard
+// link, a symbolic link, another owner and the mode. A plain file is
+// replaced by a new one (a new inode), as before.
+void SaveFileTest::linksAndOwnerStay_data()
+{
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<bool>("sameInode");
+    QTest::newRow("plain file: replaced") << "plain" << false;
+    QTest::newRow("second hard link") << "hardlink" << true;
+    QTest::newRow("symbolic link") << "symlink" << true;
+    QTest::newRow("another owner") << "owner" << true;
+}
+
+void SaveFileTest::linksAndOwnerStay()
+{
+    QFETCH(QString, setUp);
+    QFETCH(bool, sameInode);
+    TempDir dir;
+    const QString target = dir.write(QStringLiteral("set.clr"), TempDir::pattern(984));
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const QByteArray targetName = QFile::encodeName(target);
+    QString written = target;
+    if (setUp == QStringLiteral("hardlink")) {
+        QVERIFY(::link(targetName.constData(), QFile::encodeName(dir.path(QStringLiteral("other.clr")))) ==
+                0);
+    } else if (setUp == QStringLiteral("symlink")) {
+        written = dir.path(QStringLiteral("link.clr"));
+        QVERIFY(QFile::link(target, written));
+    } else if (setUp == QStringLiteral("owner")) {
+        if (::geteuid() != 0)
+            QSKIP("giving a file another owner needs root");
+        QVERIFY(::chown(targetName.constData(), 4321, 4321) == 0);
+    }
+    struct stat before {};
+    QVERIFY(::stat(targetName.constData(), &before) == 0);
+
+    const QByteArray shorter("new colours");
+    writeWholeFile(written, shorter);
+
+    struct stat after {};
+    QVERIFY(::stat(targetName.constData(), &after) == 0);
+    QCOMPARE(dir.read(QStringLiteral("set.clr")), shorter);
+    QCOMPARE(after.st_ino == before.st_ino, sameInode);
+    if (sameInode) {
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_mode, before.st_mode);
+    }
+    if (setUp == QStringLiteral("hardlink"))
+        QCOMPARE(dir.read(QStringLiteral("other.clr")), shorter);
+    if (setUp == QStringLiteral("symlink"))
+        QVERIFY(QFileInfo(written).isSymLink());
 }
 
 DAVOVO_TEST(SaveFileTest);
