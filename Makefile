@@ -1,12 +1,16 @@
 # The two commands of the README.
 #   make run   installs what is missing, builds a Release build, starts the editor
 #   make test  installs what is missing, builds with the sanitizers, runs every test
+#   make fuzz  builds the fuzz targets with clang and runs each (FUZZ_SECONDS=60)
 
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 
-.PHONY: run test release clean
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test fuzz release clean
 
 run: release
 	./$(RELEASE_DIR)/bin/davovo
@@ -21,6 +25,13 @@ test:
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DDAVOVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Every fuzz target for FUZZ_SECONDS each; a crash fails the run.
+fuzz:
+	scripts/install-deps.sh --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAVOVO_FUZZ=ON -DDAVOVO_TESTS=OFF -DDAVOVO_BENCH=OFF
+	cmake --build $(FUZZ_DIR) --target fuzz_all -j $(JOBS)
+	scripts/fuzz.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -2,11 +2,15 @@
 # Installs the Debian packages the program needs that are missing.
 #   scripts/install-deps.sh         what `make run` needs
 #   scripts/install-deps.sh --test  what `make test` needs as well
+#   scripts/install-deps.sh --fuzz  what `make fuzz` needs as well
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool libx11-dev)
+fi
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -46,12 +46,13 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
     editor_->hide();
     connect(editor_, &QLineEdit::textEdited, this,
             [this](const QString &text) { guarded([&] { edit_.editorTextEdited(text); }); });
-    for (auto [bar, orientation] :
-         {std::pair{horizontalScrollBar(), Qt::Horizontal}, std::pair{verticalScrollBar(), Qt::Vertical}}) {
+    const auto follow = [this](QScrollBar *bar, Qt::Orientation orientation) {
         connect(bar, &QScrollBar::actionTriggered, this, [this, orientation](int action) {
             guarded([&] { scrollBars_.actionTriggered(orientation, action); });
         });
-    }
+    };
+    follow(horizontalScrollBar(), Qt::Horizontal);
+    follow(verticalScrollBar(), Qt::Vertical);
     syncGeometry();
 }
 
