@@ -4,9 +4,9 @@
 #   scripts/install-deps.sh --test  what `make test` needs as well
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(xvfb xauth xdotool libx11-dev)
+    packages+=(xvfb xauth xdotool)
 fi
 
 missing=()
