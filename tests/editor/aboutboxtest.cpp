@@ -8,28 +8,28 @@
 
 namespace {
 
-// The bounding box of the pixels of `image` in `colour`.
-QRect inkOf(const QImage &image, const QColor &colour)
+// The bounding box of the pixels of `image` that `matches` picks.
+template <class F> QRect inkWhere(const QImage &image, F &&matches)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour)
+            if (matches(image.pixelColor(x, y)))
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+QRect inkOf(const QImage &image, const QColor &colour)
+{
+    return inkWhere(image, [&](const QColor &c) { return c == colour; });
 }
 
 // The width of the text in a grab of `label`.
 int inkWidth(AboutLabel &label)
 {
-    QImage image = label.grab().toImage();
+    const QImage image = label.grab().toImage();
     const QColor background = image.pixelColor(image.width() - 1, image.height() - 1);
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != background)
-                box |= QRect(x, y, 1, 1);
-    return box.width();
+    return inkWhere(image, [&](const QColor &c) { return c != background; }).width();
 }
 
 AboutContent content()
@@ -113,9 +113,7 @@ private slots:
         QCOMPARE(title->font().pointSize(), 22);
         QCOMPARE(title->geometry(), QRect(128, 24, 300, title->heightForWidth(300)));
         QVERIFY(box.findChild<AboutLabel *>(QStringLiteral("version"))->font().bold());
-        QVERIFY(!box.findChild<AboutLabel *>(QStringLiteral("description"))->font().bold());
         QVERIFY(box.findChild<AboutLabel *>(QStringLiteral("copyright"))->isHidden());
-        QCOMPARE(box.findChild<AboutLabel *>(QStringLiteral("values"))->width(), 150);
 
         auto *ok = box.findChild<QPushButton *>(QStringLiteral("ok"));
         auto *second = box.findChild<QPushButton *>(QStringLiteral("second"));

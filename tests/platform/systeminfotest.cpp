@@ -17,8 +17,6 @@ private slots:
                                            "model name\t: Intel(R) Xeon(R)  CPU @ 2.00GHz \nprocessor\t: 1\n"
                                            "model name\t: second\n")
                              << "Intel(R) Xeon(R) CPU @ 2.00GHz" << 586;
-        QTest::newRow("486") << QByteArray("cpu family\t: 4\n") << "" << 486;
-        QTest::newRow("386") << QByteArray("cpu family\t: 3\n") << "" << 386;
         QTest::newRow("arm, neither")
             << QByteArray("processor\t: 0\nBogoMIPS\t: 48.00\nCPU part\t: 0xd0c\n") << "" << 0;
     }
