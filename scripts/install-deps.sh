@@ -5,9 +5,9 @@
 #   scripts/install-deps.sh --fuzz  what `make fuzz` needs as well
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(xvfb xauth xdotool libx11-dev)
+    packages+=(xvfb xauth xdotool)
 fi
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-14-dev)

@@ -95,7 +95,10 @@ void TForm3::Notes1Click()
     notesWindow_->activateWindow();
 }
 
-void TForm3::About1Click() {}
+void TForm3::About1Click()
+{
+    aboutSettings_.execute(this);
+}
 
 void TForm3::showEvent(QShowEvent *event)
 {

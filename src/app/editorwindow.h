@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/windowplacement.h"
+#include "editor/aboutsettings.h"
 
 #include <QMainWindow>
 
@@ -61,4 +62,5 @@ private:
     QAction *Notes1;
     QAction *About1;
     FirstShowPlacement placement_{FirstShowPlacement::Area::Desktop, QSize(750, 281)};
+    AboutSettings aboutSettings_;
 };
