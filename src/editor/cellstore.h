@@ -25,6 +25,9 @@ public:
     void setText(int col, int row, const QString &text);
     // The number of cells that hold text.
     [[nodiscard]] qsizetype filledCount() const { return texts_.size(); }
+    // Room for `cellCount` cells with text, so that a large transfer does not
+    // grow the table step by step.
+    void reserve(qsizetype cellCount) { texts_.reserve(cellCount); }
 
 private:
     static quint64 key(int col, int row) { return (quint64(quint32(col)) << 32) | quint32(row); }
