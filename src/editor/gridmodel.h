@@ -26,6 +26,10 @@ public:
     // Moves the keyboard focus from the in-place editor to the grid itself;
     // this is no change of the window's focused control.
     virtual void focusGridItself() = 0;
+    // The cells' column or row count grew: the layout follows.
+    virtual void countsChanged() = 0;
+    // The zoom or the cell sizes changed: fonts and layout follow.
+    virtual void zoomChanged() = 0;
 
 protected:
     ~GridView() = default;

@@ -1,7 +1,9 @@
 #include "editor/keyboardcontroller.h"
 
+#include "editor/clipboardcontroller.h"
 #include "editor/editcontroller.h"
 #include "editor/gridmodel.h"
+#include "editor/pancontroller.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -10,6 +12,10 @@
 bool KeyboardController::keyPressed(QKeyEvent *event, KeyMap::Focus focus)
 {
     using Action = KeyMap::Action;
+    if (pan_.stop()) {
+        event->accept();
+        return true;
+    }
     const Action action = KeyMap::action(event->key(), event->modifiers(), event->text(), focus);
     if (action == Action::None) {
         event->ignore();
@@ -34,6 +40,15 @@ bool KeyboardController::keyPressed(QKeyEvent *event, KeyMap::Focus focus)
         break;
     case Action::StartTyping:
         startTyping(*event);
+        break;
+    case Action::Copy:
+        clipboard_.copy();
+        break;
+    case Action::Cut:
+        clipboard_.cut();
+        break;
+    case Action::Paste:
+        clipboard_.paste();
         break;
     case Action::Swallow:
     case Action::None:

@@ -3,7 +3,9 @@
 #include "editor/gridnavigator.h"
 #include "editor/keymap.h"
 
+class ClipboardController;
 class EditController;
+class PanController;
 class QKeyEvent;
 class QWidget;
 struct GridModel;
@@ -13,8 +15,9 @@ class GridView;
 // Enter, F2, typing that starts an edit, and the navigation keys.
 class KeyboardController {
 public:
-    KeyboardController(GridModel &model, EditController &edit, GridView &view, QWidget &editor)
-        : model_(model), edit_(edit), view_(view), editor_(editor)
+    KeyboardController(GridModel &model, EditController &edit, ClipboardController &clipboard,
+                       PanController &pan, GridView &view, QWidget &editor)
+        : model_(model), edit_(edit), clipboard_(clipboard), pan_(pan), view_(view), editor_(editor)
     {
     }
 
@@ -28,6 +31,8 @@ private:
 
     GridModel &model_;
     EditController &edit_;
+    ClipboardController &clipboard_;
+    PanController &pan_;
     GridView &view_;
     QWidget &editor_;
 };

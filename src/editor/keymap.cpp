@@ -26,11 +26,39 @@ bool isNavigationKey(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
+// The clipboard keys of the grid itself; in the editor they act on its text.
+KeyMap::Action clipboardAction(int key, Qt::KeyboardModifiers modifiers)
+{
+    using Action = KeyMap::Action;
+    if (modifiers == Qt::ControlModifier) {
+        switch (key) {
+        case Qt::Key_C:
+        case Qt::Key_Insert:
+            return Action::Copy;
+        case Qt::Key_X:
+            return Action::Cut;
+        case Qt::Key_V:
+            return Action::Paste;
+        default:
+            return Action::None;
+        }
+    }
+    if (modifiers == Qt::ShiftModifier && key == Qt::Key_Delete)
+        return Action::Cut;
+    if (modifiers == Qt::ShiftModifier && key == Qt::Key_Insert)
+        return Action::Paste;
+    return Action::None;
+}
+
 } // namespace
 
 KeyMap::Action KeyMap::action(int key, Qt::KeyboardModifiers modifiers, const QString &text, Focus focus)
 {
     modifiers &= ~Qt::KeypadModifier;
+    if (focus == Focus::Grid) {
+        if (const Action clipboard = clipboardAction(key, modifiers); clipboard != Action::None)
+            return clipboard;
+    }
     switch (key) {
     case Qt::Key_Escape:
         return Action::Restore;

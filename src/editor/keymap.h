@@ -19,6 +19,9 @@ public:
         Commit,      // Enter in the editor: validate, close when valid
         Navigate,    // a move of the current cell or the view
         StartTyping, // a printable key or Backspace on the grid: opens the editor, which takes the key
+        Copy,        // Ctrl+C, Ctrl+Insert on the grid
+        Cut,         // Ctrl+X, Shift+Delete on the grid
+        Paste,       // Ctrl+V, Shift+Insert on the grid
     };
 
     // `text` is the text the key produces.

@@ -1,8 +1,10 @@
 #include "editor/mousecontroller.h"
 
 #include "editor/clickrules.h"
+#include "editor/dragdropcontroller.h"
 #include "editor/editcontroller.h"
 #include "editor/gridmodel.h"
+#include "editor/pancontroller.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -10,6 +12,9 @@
 bool MouseController::pressed(QMouseEvent *event)
 {
     event->accept();
+    // A press while panning only ends it.
+    if (pan_.stop())
+        return true;
     const QPoint pos = event->position().toPoint();
     const ClickRules::Press press =
         ClickRules::press(model_.geometry, model_.selection, pos, event->button());
@@ -17,14 +22,16 @@ bool MouseController::pressed(QMouseEvent *event)
         // Nothing else happens: the current cell, selection and editor stay.
         if (!edit_.isFocusedControl())
             grid_.setFocus(Qt::MouseFocusReason);
-        startDrag_(pos);
+        dragDrop_.startDrag();
         return true;
     }
     // Every press gives the grid the focus and hides the editor (its text
     // is already in the cell).
     edit_.hideEditor();
     grid_.setFocus(Qt::MouseFocusReason);
-    if (press.kind == ClickRules::Kind::EditCurrent) {
+    if (event->button() == Qt::MiddleButton) {
+        pan_.start(pos);
+    } else if (press.kind == ClickRules::Kind::EditCurrent) {
         edit_.editCurrent();
     } else if (press.kind == ClickRules::Kind::MoveTo) {
         edit_.moveCurrent(press.cell, false);

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <QPoint>
-
-#include <functional>
-
+class DragDropController;
 class EditController;
+class PanController;
 class QMouseEvent;
 class QWidget;
 struct GridModel;
 
 // Mouse presses on the grid: the focus, the current cell, direct editing,
-// and the start of a drag from the selection's border.
+// the start of a drag from the selection's border, and middle-button
+// panning.
 class MouseController {
 public:
-    MouseController(GridModel &model, EditController &edit, QWidget &grid,
-                    std::function<void(QPoint)> startDrag)
-        : model_(model), edit_(edit), grid_(grid), startDrag_(std::move(startDrag))
+    MouseController(GridModel &model, EditController &edit, DragDropController &dragDrop, PanController &pan,
+                    QWidget &grid)
+        : model_(model), edit_(edit), dragDrop_(dragDrop), pan_(pan), grid_(grid)
     {
     }
 
@@ -24,6 +23,7 @@ public:
 private:
     GridModel &model_;
     EditController &edit_;
+    DragDropController &dragDrop_;
+    PanController &pan_;
     QWidget &grid_;
-    std::function<void(QPoint)> startDrag_;
 };

@@ -69,3 +69,10 @@ PasteResult pasteText(CellStore &cells, QPoint start, QStringView text)
     });
     return {qsizetype(outline.fields), QRect(start.x(), start.y(), int(outline.widest), int(outline.lines))};
 }
+
+QString withCarriageReturns(QString text)
+{
+    if (!text.contains(QLatin1Char('\r')))
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}

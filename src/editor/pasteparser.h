@@ -30,3 +30,8 @@ struct PasteResult {
 // than TransferLimits allows, or one that would grow the grid past them,
 // raises EInvalidGridOperation before any cell or count changes.
 PasteResult pasteText(CellStore &cells, QPoint start, QStringView text);
+
+// Text from programs that end their lines with LF alone gets CR LF, so its
+// lines go into rows as the grid's own copies do; text that holds a CR is
+// left as it is.
+[[nodiscard]] QString withCarriageReturns(QString text);

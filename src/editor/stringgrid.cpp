@@ -1,6 +1,5 @@
 #include "editor/stringgrid.h"
 
-#include "editor/columnautosizer.h"
 #include "editor/gridpainter.h"
 #include "editor/inplaceeditor.h"
 #include "platform/exceptions.h"
@@ -33,13 +32,17 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
                                           {},
                                           GridStyle::fromPalette(palette(), font())},
       editor_(new InplaceEditor(*this, viewport())),
-      edit_(model_, *editor_, *this, *this, onGetEditText, onCellValidate),
-      keyboard_(model_, edit_, *this, *editor_),
-      mouse_(model_, edit_, *this, [this](QPoint pos) { selectionDragRequested(pos); }),
-      scrollBars_(model_, *horizontalScrollBar(), *verticalScrollBar())
+      edit_(model_, *editor_, *this, *this, onGetEditText, onCellValidate), clipboard_(model_, *this),
+      dragDrop_(model_, *this, *this), pan_(model_, edit_, *viewport()),
+      keyboard_(model_, edit_, clipboard_, pan_, *this, *editor_),
+      mouse_(model_, edit_, dragDrop_, pan_, *this), wheel_(model_, edit_, *this, *editor_),
+      scrollBars_(model_, *horizontalScrollBar(), *verticalScrollBar()),
+      layout_(model_, edit_, scrollBars_, *viewport(), *editor_)
 {
     Q_ASSERT(colCount > 1 && rowCount > 1);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     // Every pass paints the whole region itself.
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -53,7 +56,7 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
     };
     follow(horizontalScrollBar(), Qt::Horizontal);
     follow(verticalScrollBar(), Qt::Vertical);
-    syncGeometry();
+    layout_.sync();
 }
 
 StringGrid::~StringGrid()
@@ -66,31 +69,19 @@ StringGrid::~StringGrid()
 void StringGrid::growTo(int colCount, int rowCount)
 {
     model_.cells.growTo(colCount, rowCount);
-    GridAxis &cols = model_.geometry.columns();
-    GridAxis &rows = model_.geometry.rows();
-    cols.growTo(colCount, cols.size(cols.count() - 1));
-    rows.growTo(rowCount, rows.size(rows.count() - 1));
-    syncGeometry();
-    viewport()->update();
+    countsChanged();
 }
 
 void StringGrid::setColWidth(int col, int width)
 {
     checkIndex(col, colCount());
-    setSizes(model_.geometry.columns(), col, col + 1, width);
+    layout_.setSizes(model_.geometry.columns(), col, col + 1, width);
 }
 
 void StringGrid::setRowHeight(int row, int height)
 {
     checkIndex(row, rowCount());
-    setSizes(model_.geometry.rows(), row, row + 1, height);
-}
-
-void StringGrid::setSizes(GridAxis &axis, int first, int end, int size)
-{
-    axis.setSizes(first, end, size);
-    syncGeometry();
-    viewport()->update();
+    layout_.setSizes(model_.geometry.rows(), row, row + 1, height);
 }
 
 void StringGrid::setLeftCol(int col)
@@ -105,26 +96,14 @@ void StringGrid::setTopRow(int row)
     viewScrolled();
 }
 
-void StringGrid::syncGeometry()
-{
-    model_.geometry.setClientSize(viewport()->size());
-    scrollBars_.sync();
-    edit_.placeEditor();
-}
-
 void StringGrid::scrollContentsBy(int, int)
 {
-    guarded([&] {
-        if (scrollBars_.valueChanged()) {
-            edit_.placeEditor();
-            viewport()->update();
-        }
-    });
+    guarded([&] { layout_.barMoved(); });
 }
 
 void StringGrid::resizeEvent(QResizeEvent *)
 {
-    guarded([&] { syncGeometry(); });
+    guarded([&] { layout_.sync(); });
 }
 
 // ---- GridView ------------------------------------------------------------------
@@ -143,9 +122,17 @@ void StringGrid::invalidateAll()
 
 void StringGrid::viewScrolled()
 {
-    scrollBars_.sync();
-    edit_.placeEditor();
-    viewport()->update();
+    layout_.viewScrolled();
+}
+
+void StringGrid::countsChanged()
+{
+    layout_.countsChanged();
+}
+
+void StringGrid::zoomChanged()
+{
+    layout_.zoomChanged();
 }
 
 void StringGrid::focusGridItself()
@@ -184,11 +171,7 @@ void StringGrid::setRowHeaders(const QStringList &headers)
 
 void StringGrid::autoSizeColumns(bool includeFixed, int margin)
 {
-    const ColumnAutoSizer sizer{QFontMetrics(zoomedFont(model_.style.font, zoom()))};
-    for (int col = includeFixed ? 0 : fixedCols(); col < colCount(); ++col)
-        model_.geometry.columns().setSize(col, sizer.width(model_.cells, col, margin));
-    syncGeometry();
-    viewport()->update();
+    layout_.autoSize(includeFixed, margin);
 }
 
 bool StringGrid::isEditorVisible() const
@@ -253,7 +236,28 @@ void StringGrid::focusInEvent(QFocusEvent *event)
 void StringGrid::focusOutEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    pan_.stop();
     guarded([&] { edit_.gridFocusOut(event->reason()); });
+}
+
+void StringGrid::wheelEvent(QWheelEvent *event)
+{
+    guarded([&] { wheel_.wheelTurned(event); });
+}
+
+void StringGrid::dragEnterEvent(QDragEnterEvent *event)
+{
+    guarded([&] { dragDrop_.dragMoved(event); });
+}
+
+void StringGrid::dragMoveEvent(QDragMoveEvent *event)
+{
+    guarded([&] { dragDrop_.dragMoved(event); });
+}
+
+void StringGrid::dropEvent(QDropEvent *event)
+{
+    guarded([&] { dragDrop_.dropped(event); });
 }
 
 void StringGrid::editorFocusIn(QFocusEvent *)
@@ -265,8 +269,6 @@ void StringGrid::editorFocusOut(QFocusEvent *event)
 {
     guarded([&] { edit_.editorFocusOut(event->reason()); });
 }
-
-void StringGrid::selectionDragRequested(QPoint) {}
 
 // ---- Painting -------------------------------------------------------------------------
 

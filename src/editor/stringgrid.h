@@ -1,12 +1,17 @@
 #pragma once
 
+#include "editor/clipboardcontroller.h"
+#include "editor/dragdropcontroller.h"
 #include "editor/editcontroller.h"
 #include "editor/editorhost.h"
 #include "editor/gridmodel.h"
 #include "editor/gridscene.h"
 #include "editor/keyboardcontroller.h"
+#include "editor/layoutcontroller.h"
 #include "editor/mousecontroller.h"
+#include "editor/pancontroller.h"
 #include "editor/scrollbarcontroller.h"
+#include "editor/wheelcontroller.h"
 #include "platform/errorreporting.h"
 
 #include <QAbstractScrollArea>
@@ -49,14 +54,14 @@ public:
     // The width of every scrolling column / every fixed column.
     void setDefaultColWidth(int width)
     {
-        setSizes(model_.geometry.columns(), fixedCols(), colCount(), width);
+        layout_.setSizes(model_.geometry.columns(), fixedCols(), colCount(), width);
     }
-    void setFixedColWidth(int width) { setSizes(model_.geometry.columns(), 0, fixedCols(), width); }
+    void setFixedColWidth(int width) { layout_.setSizes(model_.geometry.columns(), 0, fixedCols(), width); }
     void setDefaultRowHeight(int height)
     {
-        setSizes(model_.geometry.rows(), fixedRows(), rowCount(), height);
+        layout_.setSizes(model_.geometry.rows(), fixedRows(), rowCount(), height);
     }
-    void setFixedRowHeight(int height) { setSizes(model_.geometry.rows(), 0, fixedRows(), height); }
+    void setFixedRowHeight(int height) { layout_.setSizes(model_.geometry.rows(), 0, fixedRows(), height); }
 
     // The first visible scrolling column and row.
     [[nodiscard]] int leftCol() const { return model_.geometry.columns().first(); }
@@ -106,13 +111,15 @@ public:
     [[nodiscard]] QLineEdit *inplaceEditor() const;
     // Whether the grid (or its editor) is its window's focused control.
     [[nodiscard]] bool isFocusedControl() const { return edit_.isFocusedControl(); }
+    [[nodiscard]] bool isPanning() const { return pan_.isPanning(); }
+
+    // Runs a drag of the selection's text in place of the platform's drag
+    // loop (which needs a real pointer to end).
+    void setDragRunner(DragDropController::DragRunner runner) { dragDrop_.setDragRunner(std::move(runner)); }
 
 protected:
     // Called after the cells of every paint pass, inside the paint.
     virtual void paintPassFinished(QPainter &painter);
-    // A left press on a selected cell's border line: where a drag of the
-    // selection's text will start. The press changes nothing else.
-    virtual void selectionDragRequested(QPoint pos);
     [[nodiscard]] PaintErrorLatch &paintErrorLatch() { return latch_; }
 
     bool event(QEvent *event) override;
@@ -123,6 +130,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
@@ -132,21 +143,24 @@ private:
     void invalidateAll() override;
     void viewScrolled() override;
     void focusGridItself() override;
+    void countsChanged() override;
+    void zoomChanged() override;
     // EditorHost
     void editorKeyPressed(QKeyEvent *event) override;
     void editorFocusIn(QFocusEvent *event) override;
     void editorFocusOut(QFocusEvent *event) override;
 
-    // Cells first..end-1 of the axis get the size; the layout follows.
-    void setSizes(GridAxis &axis, int first, int end, int size);
-    void syncGeometry();
-
     GridModel model_;
     InplaceEditor *editor_;
     EditController edit_;
+    ClipboardController clipboard_;
+    DragDropController dragDrop_;
+    PanController pan_;
     KeyboardController keyboard_;
     MouseController mouse_;
+    WheelController wheel_;
     ScrollBarController scrollBars_;
+    LayoutController layout_;
     PaintErrorLatch latch_;
     QPainter *canvas_ = nullptr;
     bool movingFocusInside_ = false;

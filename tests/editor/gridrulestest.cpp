@@ -160,6 +160,19 @@ private slots:
         QTest::newRow("ctrl+right moves") << int(Qt::Key_Right) << Qt::KeyboardModifiers(Qt::ControlModifier)
                                           << "" << Focus::Grid << Action::Navigate;
         QTest::newRow("tab moves") << int(Qt::Key_Tab) << none << "\t" << Focus::Editor << Action::Navigate;
+        QTest::newRow("ctrl+c copies") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier)
+                                       << "\x03" << Focus::Grid << Action::Copy;
+        QTest::newRow("ctrl+insert copies")
+            << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ControlModifier) << "" << Focus::Grid
+            << Action::Copy;
+        QTest::newRow("shift+delete cuts") << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                           << "" << Focus::Grid << Action::Cut;
+        QTest::newRow("shift+insert pastes")
+            << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "" << Focus::Grid
+            << Action::Paste;
+        QTest::newRow("ctrl+v in the editor is its own")
+            << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "\x16" << Focus::Editor
+            << Action::None;
         QTest::newRow("ctrl+tab is the window's")
             << int(Qt::Key_Tab) << Qt::KeyboardModifiers(Qt::ControlModifier) << "\t" << Focus::Grid
             << Action::None;

@@ -1,0 +1,65 @@
+#include "editor/layoutcontroller.h"
+
+#include "editor/columnautosizer.h"
+#include "editor/editcontroller.h"
+#include "editor/gridmodel.h"
+#include "editor/scrollbarcontroller.h"
+
+#include <QWidget>
+
+void LayoutController::sync()
+{
+    model_.geometry.setClientSize(viewport_.size());
+    scrollBars_.sync();
+    edit_.placeEditor();
+}
+
+void LayoutController::relayout()
+{
+    sync();
+    viewport_.update();
+}
+
+void LayoutController::setSizes(GridAxis &axis, int first, int end, int size)
+{
+    axis.setSizes(first, end, size);
+    relayout();
+}
+
+void LayoutController::countsChanged()
+{
+    for (GridAxis *axis : {&model_.geometry.columns(), &model_.geometry.rows()})
+        axis->growTo(axis == &model_.geometry.columns() ? model_.cells.colCount() : model_.cells.rowCount(),
+                     axis->size(axis->count() - 1));
+    relayout();
+}
+
+void LayoutController::zoomChanged()
+{
+    editor_.setFont(zoomedFont(model_.style.font, model_.geometry.zoom()));
+    relayout();
+}
+
+void LayoutController::viewScrolled()
+{
+    scrollBars_.sync();
+    edit_.placeEditor();
+    viewport_.update();
+}
+
+void LayoutController::barMoved()
+{
+    if (scrollBars_.valueChanged()) {
+        edit_.placeEditor();
+        viewport_.update();
+    }
+}
+
+void LayoutController::autoSize(bool includeFixed, int margin)
+{
+    const ColumnAutoSizer sizer{QFontMetrics(zoomedFont(model_.style.font, model_.geometry.zoom()))};
+    GridAxis &cols = model_.geometry.columns();
+    for (int col = includeFixed ? 0 : cols.fixedCount(); col < cols.count(); ++col)
+        cols.setSize(col, sizer.width(model_.cells, col, margin));
+    relayout();
+}

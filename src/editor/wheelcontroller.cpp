@@ -1,0 +1,49 @@
+#include "editor/wheelcontroller.h"
+
+#include "editor/editcontroller.h"
+#include "editor/gridmodel.h"
+#include "editor/zoomstep.h"
+
+#include <QApplication>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <vector>
+
+void WheelController::wheelTurned(QWheelEvent *event)
+{
+    event->accept();
+    const int notches = notches_.add(event->angleDelta().y());
+    if (notches == 0)
+        return;
+    const int lines = QApplication::wheelScrollLines();
+    WheelRowMove move = WheelRowMove::LinesAndNotches;
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoom(notches, lines);
+        move = WheelRowMove::NotchesOnly;
+    } else if (editor_.hasFocus()) {
+        move = WheelRowMove::NotchesOnly;
+    }
+    const QPoint current = model_.selection.current();
+    const int firstRow = model_.geometry.rows().fixedCount();
+    const int row = rowAfterWheel(current.y(), notches, lines, move, firstRow, model_.cells.rowCount() - 1);
+    if (row != current.y())
+        edit_.moveCurrent({current.x(), row}, false);
+}
+
+void WheelController::zoom(int notches, int lines)
+{
+    const int old = model_.geometry.zoom();
+    const std::optional<int> zoom = ZoomStep::zoomAfterWheel(old, notches, lines);
+    if (!zoom || !model_.geometry.setZoom(*zoom))
+        return;
+    for (GridAxis *axis : {&model_.geometry.columns(), &model_.geometry.rows()}) {
+        std::vector<int> sizes(std::size_t(axis->count()));
+        for (int i = 0; i < axis->count(); ++i)
+            sizes[std::size_t(i)] = axis->size(i);
+        ZoomStep::resize(sizes, *zoom - old);
+        for (int i = 0; i < axis->count(); ++i)
+            axis->setSize(i, sizes[std::size_t(i)]);
+    }
+    view_.zoomChanged();
+}
