@@ -1,14 +1,14 @@
 #include "app/editorwindow.h"
 
 #include "app/application.h"
-#include "app/noteswindow.h"
 #include "app/startwindow.h"
-#include "app/windowplacement.h"
 #include "colour/splpalfile.h"
 #include "editor/colourcommands.h"
 #include "editor/editorgrid.h"
+#include "notes/noteswindow.h"
 #include "platform/errorreporting.h"
 #include "platform/windowfont.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -93,9 +93,7 @@ void TForm3::svclrClick()
 
 void TForm3::Notes1Click()
 {
-    notesWindow_->show();
-    notesWindow_->raise();
-    notesWindow_->activateWindow();
+    notesWindow_->runNotesCommand();
 }
 
 void TForm3::About1Click() {}

@@ -2,11 +2,11 @@
 
 #include "app/application.h"
 #include "app/editorwindow.h"
-#include "app/windowplacement.h"
 #include "colour/splpalfile.h"
 #include "editor/editorgrid.h"
 #include "platform/errorreporting.h"
 #include "platform/windowfont.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/windowplacement.h"
 #include "platform/dialogs.h"
+#include "platform/windowplacement.h"
 #include "settings/startfolder.h"
 
 #include <QWidget>
