@@ -62,23 +62,30 @@ RichText NotesEdit::richText() const
     return text;
 }
 
+// The text goes into a new document that takes the old one's place: filled
+// away from the layout it is much quicker, and the layout of a document
+// that is new then runs in steps between events.
 void NotesEdit::setRichText(const RichText &text)
 {
     if (text.defaultFormat)
         setDefaultFormat(*text.defaultFormat);
     const int position = textCursor().position();
 
-    QTextDocument *content = document();
+    auto *content = new QTextDocument(this);
+    content->setDefaultFont(font());
     content->setUndoRedoEnabled(false);
     QTextCursor cursor(content);
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-    cursor.setBlockCharFormat(QTextCharFormat());
     RichTextDocument::insert(cursor, text.runs);
-    cursor.endEditBlock();
     content->setUndoRedoEnabled(true);
     content->setModified(false);
+
+    // The first document belongs to the control inside, which deletes it
+    // itself; the later ones are this widget's.
+    QTextDocument *old = document();
+    const bool ours = old->parent() == this;
+    setDocument(content);
+    if (ours)
+        delete old;
 
     QTextCursor place(content);
     place.setPosition(std::min(position, content->characterCount() - 1));

@@ -4,6 +4,9 @@
 
 #include <QList>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // The font and colour tables, in the order of first use.
@@ -125,6 +128,29 @@ void appendFormat(QByteArray &out, Tables &tables, const CharFormat &format)
         out += "\\strike";
 }
 
+// Texts use a few formats over and over: each is completed once.
+class ResolvedFormats {
+public:
+    explicit ResolvedFormats(const CharFormat &defaults) : defaults_(defaults) { known_.reserve(kLimit); }
+
+    const CharFormat &of(const QTextCharFormat &own)
+    {
+        for (const auto &[format, resolved] : known_)
+            if (format == own)
+                return resolved;
+        // Bounded, so a text of many formats stays linear.
+        if (known_.size() == kLimit)
+            known_.pop_back();
+        known_.emplace_back(own, CharFormat::resolved(own, defaults_));
+        return known_.back().second;
+    }
+
+private:
+    static constexpr std::size_t kLimit = 16;
+    const CharFormat &defaults_;
+    std::vector<std::pair<QTextCharFormat, CharFormat>> known_;
+};
+
 } // namespace
 
 QByteArray RtfWriter::write(const RichText &text)
@@ -139,10 +165,12 @@ QByteArray RtfWriter::write(const RichText &text)
     }
 
     QByteArray body = "\\pard";
+    body.reserve(text.runs.size() * 16);
     std::optional<CharFormat> current;
     qsizetype length = 0;
+    ResolvedFormats formats(defaults);
     for (const TextRun &run : text.runs) {
-        const CharFormat format = CharFormat::resolved(run.format, defaults);
+        const CharFormat &format = formats.of(run.format);
         if (format != current) {
             body += "\\plain";
             appendFormat(body, tables, format);
