@@ -57,7 +57,8 @@ void appendNumber(QByteArray &out, const char *word, int value)
 // as its two surrogates, each as \uN.
 void appendEscaped(QByteArray &out, char16_t c, bool westernBytes)
 {
-    const int byte = westernBytes ? CodePage::westernByte(c) : (c < 0x80 ? c : -1);
+    // Other code pages may read even a control byte as another character.
+    const int byte = westernBytes ? CodePage::westernByte(c) : -1;
     if (byte >= 0) {
         static constexpr char kHex[] = "0123456789abcdef";
         out += "\\'";
