@@ -124,6 +124,8 @@ void RtfTest::roundTrip_data()
     QTest::newRow("format across paragraphs") << notes({{"bold" + para + "still bold", bold()}});
     QTest::newRow("font of another character set")
         << notes({{QStringLiteral("Привет é"), face("Arial Cyr", 204, 10)}});
+    QTest::newRow("control character, double-byte font")
+        << notes({{QStringLiteral("a\u001ab"), face("MS Mincho", 128, 10)}});
     QTest::newRow("font name to escape") << notes({{QStringLiteral("x"), face("Odd; {Face}", 0, 10)}});
     QTest::newRow("empty") << notes({});
 
