@@ -148,10 +148,16 @@ void FontDialog::buildControls()
 
 void FontDialog::layOut()
 {
+    // A label names the control its letter leads to.
+    const auto label = [this](const char *text, QWidget *buddy) {
+        auto *shown = new QLabel(QString::fromLatin1(text), this);
+        shown->setBuddy(buddy);
+        return shown;
+    };
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("&Font:"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Font st&yle:"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("&Size:"), this), 0, 2);
+    grid->addWidget(label("&Font:", faceList_), 0, 0);
+    grid->addWidget(label("Font st&yle:", styleList_), 0, 1);
+    grid->addWidget(label("&Size:", sizeEdit_), 0, 2);
     grid->addWidget(faceEdit_, 1, 0);
     grid->addWidget(sizeEdit_, 1, 2);
     grid->addWidget(faceList_, 2, 0);
@@ -166,14 +172,14 @@ void FontDialog::layOut()
     auto *effectsLayout = new QVBoxLayout(effects);
     effectsLayout->addWidget(strikeOut_);
     effectsLayout->addWidget(underline_);
-    effectsLayout->addWidget(new QLabel(QStringLiteral("&Color:"), this));
+    effectsLayout->addWidget(label("&Color:", colour_));
     effectsLayout->addWidget(colour_);
     grid->addWidget(effects, 3, 0);
 
     auto *sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
     auto *sampleLayout = new QVBoxLayout(sampleBox);
     sampleLayout->addWidget(sample_, 1);
-    sampleLayout->addWidget(new QLabel(QStringLiteral("Sc&ript:"), this));
+    sampleLayout->addWidget(label("Sc&ript:", script_));
     sampleLayout->addWidget(script_);
     grid->addWidget(sampleBox, 3, 1, 1, 2);
     grid->addWidget(sizeMessage_, 4, 0, 1, 4);
