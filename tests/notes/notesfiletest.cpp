@@ -51,7 +51,6 @@ private slots:
     void savedNotesReadBack();
     void loadFailures_data();
     void loadFailures();
-    void unreadableFile();
     void readOnlyKeepsOldFile_data();
     void readOnlyKeepsOldFile();
     void failedWriteKeepsOldFile();
@@ -130,18 +129,6 @@ void NotesFileTest::loadFailures()
     const NotesFile file(folderOf(dir), 100);
     QCOMPARE(failureOf([&] { static_cast<void>(file.read()); }),
              failure.replace(QStringLiteral("<path>"), file.path()));
-}
-
-void NotesFileTest::unreadableFile()
-{
-    TempDir dir;
-    const QString path = dir.write(QStringLiteral("colorinfo.txt"), "notes");
-    QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
-    QString failure;
-    const NotesFile file(folderOf(dir));
-    if (!runWithoutPermissionOverride([&] { failure = failureOf([&] { static_cast<void>(file.read()); }); }))
-        QSKIP("Cannot give up the permission override of root");
-    QCOMPARE(failure, QStringLiteral("EFOpenError: Cannot open file ") + path);
 }
 
 void NotesFileTest::readOnlyKeepsOldFile_data()
