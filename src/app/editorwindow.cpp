@@ -1,13 +1,13 @@
 #include "app/editorwindow.h"
 
 #include "app/application.h"
-#include "app/noteswindow.h"
-#include "app/windowplacement.h"
 #include "editor/colourcommands.h"
 #include "editor/editorgrid.h"
 #include "editor/opencommand.h"
+#include "notes/noteswindow.h"
 #include "platform/errorreporting.h"
 #include "platform/windowfont.h"
+#include "platform/windowplacement.h"
 #include "settings/startfolder.h"
 
 #include <QCloseEvent>
@@ -90,9 +90,7 @@ void TForm3::svclrClick()
 
 void TForm3::Notes1Click()
 {
-    notesWindow_->show();
-    notesWindow_->raise();
-    notesWindow_->activateWindow();
+    notesWindow_->runNotesCommand();
 }
 
 void TForm3::About1Click()

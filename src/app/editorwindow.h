@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/windowplacement.h"
 #include "editor/aboutsettings.h"
+#include "platform/windowplacement.h"
 
 #include <QMainWindow>
 

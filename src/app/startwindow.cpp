@@ -1,10 +1,10 @@
 #include "app/startwindow.h"
 
 #include "app/application.h"
-#include "app/windowplacement.h"
 #include "editor/opencommand.h"
 #include "platform/errorreporting.h"
 #include "platform/windowfont.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>

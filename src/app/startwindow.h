@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/windowplacement.h"
+#include "platform/windowplacement.h"
 #include "settings/startfolder.h"
 
 #include <QWidget>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/editorwindow.h"
-#include "app/noteswindow.h"
 #include "app/startwindow.h"
 #include "colour/colourtable.h"
 #include "colour/splpalfile.h"
+#include "notes/noteswindow.h"
 
 // The program's three windows and the data they share, made in start-up
 // order: the start window (the main window), the editor, the notes window.

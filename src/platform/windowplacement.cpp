@@ -1,4 +1,4 @@
-#include "app/windowplacement.h"
+#include "platform/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringDecoder>
+
+// A Windows code page, as rich text names it (\ansicpgN, or a font's
+// \fcharsetN): decodes the bytes of its text. Code page 1252 is built in;
+// the others come from the toolkit's converters, and one the toolkit does
+// not know reads as 1252.
+class CodePage {
+public:
+    static constexpr int kWestern = 1252;
+
+    explicit CodePage(int number);
+
+    [[nodiscard]] int number() const { return number_; }
+    // Whether a character may take two bytes (the East Asian code pages).
+    [[nodiscard]] bool isDoubleByte() const;
+    [[nodiscard]] QString decode(QByteArrayView bytes);
+
+    // The code page a font's character set implies; 0 for the sets that use
+    // the document's own code page (ANSI, default, symbol) and unknown ones.
+    [[nodiscard]] static int ofCharset(int charset);
+    // The byte that stands for `c` in code page 1252, or -1 when it has none.
+    [[nodiscard]] static int westernByte(char16_t c);
+    [[nodiscard]] static char16_t westernChar(unsigned char byte);
+
+private:
+    int number_;
+    QStringDecoder decoder_;
+};
