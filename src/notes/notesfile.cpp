@@ -4,10 +4,10 @@
 #include "notes/rtfreader.h"
 #include "notes/rtfwriter.h"
 #include "platform/exceptions.h"
+#include "platform/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -88,21 +88,14 @@ RichText NotesFile::read() const
 void NotesFile::write(const RichText &text) const
 {
     const QByteArray bytes = RtfWriter::write(text);
+    const auto cannotCreate = [this] {
+        return EFCreateError(QStringLiteral("Cannot create file %1").arg(path_));
+    };
     // A new file would take the place of one the user made read-only. The
     // check is for this process's effective identity, as opening would be.
     const bool readOnly = QFileInfo::exists(path_) &&
                           ::faccessat(AT_FDCWD, QFile::encodeName(path_).constData(), W_OK, AT_EACCESS) != 0;
-    QSaveFile file(path_);
-    if (readOnly || !file.open(QIODevice::WriteOnly))
-        throw EFCreateError(QStringLiteral("Cannot create file %1").arg(path_));
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        failedToSave();
-    // A full disk may show only when the data goes out, and commit() does
-    // not check that, so sync first.
-    int synced;
-    do {
-        synced = ::fsync(file.handle());
-    } while (synced != 0 && errno == EINTR);
-    if (synced != 0 || !file.commit())
-        failedToSave();
+    if (readOnly)
+        throw cannotCreate();
+    writeWholeFile(path_, bytes, {[&](int) { throw cannotCreate(); }, [](int) { failedToSave(); }});
 }

@@ -64,33 +64,46 @@ bool mustKeepFile(const QString &path)
     return S_ISREG(info.st_mode) && (info.st_nlink > 1 || info.st_uid != ::geteuid());
 }
 
-void writeInPlace(const QString &path, const QByteArray &bytes)
+// The I/O error of a step, handed to the caller's own error.
+template <class F> void step(F &&code, const std::function<void(int)> &failed)
 {
-    CheckedFile file;
-    file.openExisting(path);
-    file.writeAt(0, bytes.constData(), bytes.size());
-    file.truncate(bytes.size());
-    file.flush();
-    file.close();
+    try {
+        code();
+    } catch (const EInOutError &error) {
+        if (failed)
+            failed(error.errorCode());
+        throw;
+    }
 }
 
-} // namespace
-
-void writeWholeFile(const QString &path, const QByteArray &bytes, bool directWriteFallback)
+void writeInPlace(const QString &path, const QByteArray &bytes, const WholeFileErrors &errors)
 {
-    if (mustKeepFile(path)) {
-        writeInPlace(path, bytes);
-        return;
-    }
+    CheckedFile file;
+    step([&] { file.openExisting(path); }, errors.openFailed);
+    step(
+        [&] {
+            file.writeAt(0, bytes.constData(), bytes.size());
+            file.truncate(bytes.size());
+            file.flush();
+            file.close();
+        },
+        errors.writeFailed);
+}
+
+void replace(const QString &path, const QByteArray &bytes, bool directWriteFallback,
+             const WholeFileErrors &errors)
+{
     QSaveFile file(path);
     file.setDirectWriteFallback(directWriteFallback);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        throw EInOutError(failureCode(errno, path, kOpenFailed));
-
+        step([&] { throw EInOutError(failureCode(errno, path, kOpenFailed)); }, errors.openFailed);
+    const auto writeFailed = [&] {
+        step([&] { throw EInOutError(failureCode(errno, path, kWriteFailed)); }, errors.writeFailed);
+    };
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw EInOutError(failureCode(errno, path, kWriteFailed));
+        writeFailed();
     // Some file systems report a full disk only when the data goes out, and
     // commit() ignores that answer, so sync first and check.
     int syncResult;
@@ -98,10 +111,27 @@ void writeWholeFile(const QString &path, const QByteArray &bytes, bool directWri
         syncResult = ::fsync(file.handle());
     } while (syncResult != 0 && errno == EINTR);
     if (syncResult != 0)
-        throw EInOutError(failureCode(errno, path, kWriteFailed));
-
+        writeFailed();
     errno = 0;
     if (!file.commit())
-        throw EInOutError(failureCode(errno, path, kWriteFailed));
+        writeFailed();
     syncFolder(path);
+}
+
+} // namespace
+
+void writeWholeFile(const QString &path, const QByteArray &bytes, bool directWriteFallback)
+{
+    if (mustKeepFile(path))
+        writeInPlace(path, bytes, {});
+    else
+        replace(path, bytes, directWriteFallback, {});
+}
+
+void writeWholeFile(const QString &path, const QByteArray &bytes, const WholeFileErrors &errors)
+{
+    if (mustKeepFile(path))
+        writeInPlace(path, bytes, errors);
+    else
+        replace(path, bytes, false, errors);
 }
