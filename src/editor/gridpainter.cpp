@@ -130,8 +130,7 @@ void GridPainter::paintCell(QPainter &painter, QPoint cell, const QRect &rect) c
     const QString text = scene_.cells.text(cell.x(), cell.y());
     if (!text.isEmpty()) {
         painter.setPen(textColor);
-        const QRect textRect = rect.adjusted(kTextInset, kTextInset, -kTextInset, 0);
-        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, displayText(text));
+        paintText(painter, text, rect.adjusted(kTextInset, kTextInset, -kTextInset, 0), fixed);
     }
 
     if (scene_.onDrawCell)
@@ -141,6 +140,29 @@ void GridPainter::paintCell(QPainter &painter, QPoint cell, const QRect &rect) c
         drawRaisedEdge(painter, rect, scene_.palette);
     if (focused)
         drawFocusRect(painter, focusRect);
+}
+
+// Left aligned from the top, cut off at the rectangle's edges. Single-line
+// texts are drawn from the cache of laid-out texts; others laid out anew.
+void GridPainter::paintText(QPainter &painter, const QString &text, const QRect &rect, bool fixed) const
+{
+    const bool simple = !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) &&
+                        !text.contains(QLatin1Char('\t'));
+    if (!simple) {
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, displayText(text));
+        return;
+    }
+    const QStaticText &laidOut =
+        (fixed ? scene_.fixedTexts : scene_.texts).text(text, fixed ? scene_.fixedFont : scene_.font);
+    const QSizeF size = laidOut.size();
+    if (size.width() <= rect.width() && size.height() <= rect.height()) {
+        painter.drawStaticText(rect.topLeft(), laidOut);
+        return;
+    }
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawStaticText(rect.topLeft(), laidOut);
+    painter.restore();
 }
 
 // A 2-pixel black line inside each edge of the cell that lies on the

@@ -21,6 +21,7 @@ public:
 
 private:
     void paintCell(QPainter &painter, QPoint cell, const QRect &rect) const;
+    void paintText(QPainter &painter, const QString &text, const QRect &rect, bool fixed) const;
     void paintSelectionOutline(QPainter &painter, QPoint cell, QRect rect, QRect *focusRect) const;
     void paintGridLines(QPainter &painter) const;
 

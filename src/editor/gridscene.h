@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/cellstore.h"
+#include "editor/celltextcache.h"
 #include "editor/edittracker.h"
 #include "editor/gridgeometry.h"
 #include "editor/gridselection.h"
@@ -32,7 +33,9 @@ struct GridScene {
     const DrawCellHandler &onDrawCell;
     const QPalette &palette; // the raised edges of the fixed cells
     const GridStyle &style;
-    QFont font;      // the cell font, zoomed
-    QFont fixedFont; // the fixed font, zoomed
-    bool showsFocus; // the current cell shows the focus rectangle
+    QFont font;                // the cell font, zoomed
+    QFont fixedFont;           // the fixed font, zoomed
+    bool showsFocus;           // the current cell shows the focus rectangle
+    CellTextCache &texts;      // for the cell font
+    CellTextCache &fixedTexts; // for the fixed font
 };

@@ -288,7 +288,9 @@ void StringGrid::paintEvent(QPaintEvent *event)
                               model_.style,
                               zoomedFont(model_.style.font, zoom()),
                               zoomedFont(model_.style.fixedFont, zoom()),
-                              edit_.showsFocus()};
+                              edit_.showsFocus(),
+                              texts_,
+                              fixedTexts_};
         GridPainter(scene).paint(painter, event->region());
         paintPassFinished(painter);
     });

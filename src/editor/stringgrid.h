@@ -163,5 +163,7 @@ private:
     LayoutController layout_;
     PaintErrorLatch latch_;
     QPainter *canvas_ = nullptr;
+    CellTextCache texts_;
+    CellTextCache fixedTexts_;
     bool movingFocusInside_ = false;
 };

@@ -588,6 +588,35 @@ private slots:
         QCOMPARE(image.pixelColor(other.topLeft()), base);
     }
 
+    // A text wider or taller than its cell is cut off at the cell's edge.
+    void textIsCutOffAtTheCellsEdge_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one line") << "WWWWWWWWWW";
+        QTest::newRow("several lines") << "WWWWWWWWWW\rW\rW\rW";
+    }
+    void textIsCutOffAtTheCellsEdge()
+    {
+        QFETCH(QString, text);
+        GridWindow w;
+        w.grid->setCell(3, 2, text);
+        w.grid->setColWidth(3, 12);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QImage image = w.grid->viewport()->grab().toImage();
+        const QRect cell = w.grid->cellRect(3, 2);
+        bool inked = false;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                inked = inked || image.pixelColor(x, y) != w.grid->style().color;
+        QVERIFY(inked);
+        const QColor base = w.grid->style().color;
+        for (const QRect &next : {w.grid->cellRect(4, 2), w.grid->cellRect(3, 3)})
+            for (int y = next.top(); y <= next.bottom(); ++y)
+                for (int x = next.left(); x <= next.right(); ++x)
+                    QCOMPARE(image.pixelColor(x, y), base);
+    }
+
     void cellsBeyondTheViewAreEmptyRects()
     {
         GridWindow w;
