@@ -74,7 +74,7 @@ void TForm3::ImportColors1Click()
 {
     if (!commands_->importColours(this))
         return;
-    open_->fillGrid();
+    StringGrid1->recordChange(EditorGrid::valueCells(), [this] { open_->fillGrid(); });
     StringGrid1->indicatorOn();
 }
 

@@ -2,6 +2,7 @@
 
 #include "editor/copyformat.h"
 #include "editor/gridmodel.h"
+#include "editor/gridundo.h"
 #include "editor/pasteparser.h"
 #include "editor/smartfill.h"
 
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMimeData>
+#include <QScopeGuard>
 
 void ClipboardController::copy()
 {
@@ -17,7 +19,9 @@ void ClipboardController::copy()
 
 void ClipboardController::cut()
 {
+    const CellStore before = model_.cells;
     QGuiApplication::clipboard()->setText(cutText(model_.cells, model_.selection.rect()));
+    undo_.recordSince(before, model_.selection.rect());
     view_.invalidateAll();
 }
 
@@ -28,10 +32,13 @@ void ClipboardController::paste()
         return;
     const QString text = withCarriageReturns(data->text());
     const QRect selection = model_.selection.rect();
+    const CellStore before = model_.cells;
     const PasteResult pasted = pasteText(model_.cells, selection.topLeft(), text);
     view_.countsChanged();
     view_.invalidateAll();
-    // A series that does not convert raises after the pasted cells are in.
+    // The paste and its fill are one step, also when a series that does not
+    // convert ends the command after the pasted cells are in.
+    const auto record = qScopeGuard([&] { undo_.recordSince(before, pasted.area | selection); });
     smartFill(model_.cells, selection, pasted.count, QLocale::system());
     view_.invalidateAll();
 }

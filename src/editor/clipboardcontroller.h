@@ -1,5 +1,6 @@
 #pragma once
 
+class GridUndo;
 struct GridModel;
 class GridView;
 
@@ -8,7 +9,10 @@ class GridView;
 // only the validation check notices them afterwards.
 class ClipboardController {
 public:
-    ClipboardController(GridModel &model, GridView &view) : model_(model), view_(view) {}
+    ClipboardController(GridModel &model, GridUndo &undo, GridView &view)
+        : model_(model), undo_(undo), view_(view)
+    {
+    }
 
     // The selection's text, as plain text.
     void copy();
@@ -20,5 +24,6 @@ public:
 
 private:
     GridModel &model_;
+    GridUndo &undo_;
     GridView &view_;
 };

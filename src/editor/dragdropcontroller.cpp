@@ -3,6 +3,7 @@
 #include "editor/copyformat.h"
 #include "editor/csvloader.h"
 #include "editor/gridmodel.h"
+#include "editor/gridundo.h"
 #include "editor/pasteparser.h"
 #include "platform/errorreporting.h"
 
@@ -78,14 +79,18 @@ void DragDropController::dropped(QDropEvent *event)
         QTimer::singleShot(0, &grid_, [this, path] { guarded([&] { loadCsv(path); }); });
         return;
     }
-    pasteText(model_.cells, model_.geometry.cellAt(pos), withCarriageReturns(data->text()));
+    const CellStore before = model_.cells;
+    const PasteResult pasted =
+        pasteText(model_.cells, model_.geometry.cellAt(pos), withCarriageReturns(data->text()));
+    undo_.recordSince(before, pasted.area);
     view_.countsChanged();
     view_.invalidateAll();
 }
 
 void DragDropController::loadCsv(const QString &path)
 {
-    loadCsvFile(path, model_.cells);
+    const CellStore before = model_.cells;
+    undo_.recordSince(before, loadCsvFile(path, model_.cells));
     view_.countsChanged();
     view_.invalidateAll();
 }

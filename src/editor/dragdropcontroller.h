@@ -8,6 +8,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QMimeData;
 class QWidget;
+class GridUndo;
 struct GridModel;
 class GridView;
 
@@ -16,8 +17,8 @@ class GridView;
 // cells directly and raise none of the grid's events.
 class DragDropController {
 public:
-    DragDropController(GridModel &model, GridView &view, QWidget &grid)
-        : model_(model), view_(view), grid_(grid)
+    DragDropController(GridModel &model, GridUndo &undo, GridView &view, QWidget &grid)
+        : model_(model), undo_(undo), view_(view), grid_(grid)
     {
     }
 
@@ -41,6 +42,7 @@ private:
     void loadCsv(const QString &path);
 
     GridModel &model_;
+    GridUndo &undo_;
     GridView &view_;
     QWidget &grid_;
     DragRunner runner_;

@@ -1,5 +1,6 @@
 #include "editor/editcontroller.h"
 
+#include "editor/gridundo.h"
 #include "editor/inplaceeditor.h"
 #include "platform/exceptions.h"
 
@@ -11,10 +12,10 @@ const QString kIndexOutOfRange = QStringLiteral("Grid index out of range");
 
 } // namespace
 
-EditController::EditController(GridModel &model, InplaceEditor &editor, QWidget &grid, GridView &view,
-                               const GetEditTextHandler &onGetEditText,
+EditController::EditController(GridModel &model, GridUndo &undo, InplaceEditor &editor, QWidget &grid,
+                               GridView &view, const GetEditTextHandler &onGetEditText,
                                const CellValidateHandler &onCellValidate)
-    : model_(model), editor_(editor), grid_(grid), view_(view), onGetEditText_(onGetEditText),
+    : model_(model), undo_(undo), editor_(editor), grid_(grid), view_(view), onGetEditText_(onGetEditText),
       onCellValidate_(onCellValidate)
 {
     model_.edit.rearm(*this);
@@ -75,6 +76,10 @@ void EditController::returnTo(QPoint cell)
 
 void EditController::openEditor(bool caretAtEnd)
 {
+    if (!model_.edit.isEditorMode()) {
+        editedCell_ = currentCell();
+        editStartText_ = cellText(editedCell_);
+    }
     model_.edit.setEditorMode(true);
     showEditor(false);
     if (caretAtEnd) {
@@ -128,6 +133,7 @@ void EditController::closeEditor()
     if (model_.edit.isEditorMode()) {
         model_.edit.setEditorMode(false);
         view_.invalidateCell(currentCell());
+        undo_.recordEdit(editedCell_, editStartText_, cellText(editedCell_));
     }
 }
 
@@ -147,8 +153,12 @@ void EditController::editCurrent()
 void EditController::restore()
 {
     const QPoint cell = currentCell();
+    const QString before = cellText(cell);
     setCell(cell, model_.edit.restoreText());
     setCell(cell, cellText(cell));
+    // During an edit the edit's own step takes it in when the edit ends.
+    if (!model_.edit.isEditorMode())
+        undo_.recordEdit(cell, before, cellText(cell));
 }
 
 void EditController::editorTextEdited(const QString &text)

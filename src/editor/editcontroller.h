@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class GridUndo;
 class InplaceEditor;
 class QWidget;
 
@@ -21,7 +22,7 @@ using GetEditTextHandler = std::function<void(int col, int row, QString &value)>
 // being its window's focused control.
 class EditController : public CheckTarget {
 public:
-    EditController(GridModel &model, InplaceEditor &editor, QWidget &grid, GridView &view,
+    EditController(GridModel &model, GridUndo &undo, InplaceEditor &editor, QWidget &grid, GridView &view,
                    const GetEditTextHandler &onGetEditText, const CellValidateHandler &onCellValidate);
 
     // A write by the program: raises "Grid index out of range" outside the
@@ -74,10 +75,15 @@ private:
     void loadEditor();
 
     GridModel &model_;
+    GridUndo &undo_;
     InplaceEditor &editor_;
     QWidget &grid_;
     GridView &view_;
     const GetEditTextHandler &onGetEditText_;
     const CellValidateHandler &onCellValidate_;
     bool focusedControl_ = false;
+    // The cell of the edit in progress and its text when the edit began:
+    // a finished edit is one undo step.
+    QPoint editedCell_;
+    QString editStartText_;
 };

@@ -49,6 +49,8 @@ EditorGrid::EditorGrid(ColourTable &table, QWidget *parent)
     onCellValidate = [this](int col, int row, QString &value, bool &valid) {
         StringGrid1CellValidate(col, row, value, valid);
     };
+    // An undo or redo makes the grid differ from what it was.
+    onCellsRestored = [this] { indicatorOn(); };
     // The swatch follows the typing: the new colour, or the invalid mark.
     connect(inplaceEditor(), &QLineEdit::textEdited, this, [this] {
         const QRect swatch = cellRect(col(), kSwatchRow);
@@ -71,6 +73,11 @@ void EditorGrid::fillFromTable()
     }
     autoSizeColumns(true, 0);
     colorthecell();
+}
+
+QRect EditorGrid::valueCells()
+{
+    return {QPoint(1, 1), QPoint(ColourTable::kEntryCount, ColourTable::kEntrySize)};
 }
 
 void EditorGrid::toTable(int entry)

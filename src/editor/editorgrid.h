@@ -23,6 +23,8 @@ public:
     // Writes the colour table into the value cells as decimal texts, fits
     // the columns to their texts and repaints the swatches.
     void fillFromTable();
+    // The value cells, columns 1 to 246 of rows 1 to 4.
+    [[nodiscard]] static QRect valueCells();
     // Converts the value cells of column entry + 1 into that table entry
     // (low 8 bits of each); a text that is not an integer raises its error
     // and leaves the entry as it was.

@@ -3,6 +3,7 @@
 #include "editor/clipboardcontroller.h"
 #include "editor/editcontroller.h"
 #include "editor/gridmodel.h"
+#include "editor/gridundo.h"
 #include "editor/pancontroller.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,12 @@ bool KeyboardController::keyPressed(QKeyEvent *event, KeyMap::Focus focus)
         break;
     case Action::Paste:
         clipboard_.paste();
+        break;
+    case Action::Undo:
+        undo_.undo();
+        break;
+    case Action::Redo:
+        undo_.redo();
         break;
     case Action::Swallow:
     case Action::None:

@@ -5,6 +5,7 @@
 
 class ClipboardController;
 class EditController;
+class GridUndo;
 class PanController;
 class QKeyEvent;
 class QWidget;
@@ -12,12 +13,14 @@ struct GridModel;
 class GridView;
 
 // The grid's keys, from the grid itself or passed on by its editor: Escape,
-// Enter, F2, typing that starts an edit, and the navigation keys.
+// Enter, F2, typing that starts an edit, the navigation keys, the
+// clipboard keys, undo and redo.
 class KeyboardController {
 public:
-    KeyboardController(GridModel &model, EditController &edit, ClipboardController &clipboard,
+    KeyboardController(GridModel &model, EditController &edit, ClipboardController &clipboard, GridUndo &undo,
                        PanController &pan, GridView &view, QWidget &editor)
-        : model_(model), edit_(edit), clipboard_(clipboard), pan_(pan), view_(view), editor_(editor)
+        : model_(model), edit_(edit), clipboard_(clipboard), undo_(undo), pan_(pan), view_(view),
+          editor_(editor)
     {
     }
 
@@ -32,6 +35,7 @@ private:
     GridModel &model_;
     EditController &edit_;
     ClipboardController &clipboard_;
+    GridUndo &undo_;
     PanController &pan_;
     GridView &view_;
     QWidget &editor_;

@@ -26,7 +26,8 @@ bool isNavigationKey(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
-// The clipboard keys of the grid itself; in the editor they act on its text.
+// The clipboard and undo keys of the grid itself; in the editor they act on
+// its text.
 KeyMap::Action clipboardAction(int key, Qt::KeyboardModifiers modifiers)
 {
     using Action = KeyMap::Action;
@@ -39,10 +40,16 @@ KeyMap::Action clipboardAction(int key, Qt::KeyboardModifiers modifiers)
             return Action::Cut;
         case Qt::Key_V:
             return Action::Paste;
+        case Qt::Key_Z:
+            return Action::Undo;
+        case Qt::Key_Y:
+            return Action::Redo;
         default:
             return Action::None;
         }
     }
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z)
+        return Action::Redo;
     if (modifiers == Qt::ShiftModifier && key == Qt::Key_Delete)
         return Action::Cut;
     if (modifiers == Qt::ShiftModifier && key == Qt::Key_Insert)

@@ -22,6 +22,8 @@ public:
         Copy,        // Ctrl+C, Ctrl+Insert on the grid
         Cut,         // Ctrl+X, Shift+Delete on the grid
         Paste,       // Ctrl+V, Shift+Insert on the grid
+        Undo,        // Ctrl+Z on the grid
+        Redo,        // Ctrl+Y, Ctrl+Shift+Z on the grid
     };
 
     // `text` is the text the key produces.

@@ -47,6 +47,12 @@ void LayoutController::viewScrolled()
     viewport_.update();
 }
 
+void LayoutController::scrollTo(GridAxis &axis, int first)
+{
+    axis.setFirst(first);
+    viewScrolled();
+}
+
 void LayoutController::barMoved()
 {
     if (scrollBars_.valueChanged()) {

@@ -25,6 +25,8 @@ public:
     void countsChanged();
     void zoomChanged();
     void viewScrolled();
+    // Scrolls the axis so that `first` is its first scrolling cell shown.
+    void scrollTo(GridAxis &axis, int first);
     // A scroll bar's value changed.
     void barMoved();
     // Fits every column (the fixed ones too when asked) to its widest text

@@ -43,6 +43,7 @@ void OpenCommand::run(QWidget &startWindow, QWidget &editorWindow, const QList<Q
     if (!chooseAndRead(&editorWindow))
         return;
     fillGrid();
+    grid_.clearUndo();
     for (QAction *command : fileCommands)
         command->setEnabled(true);
     editorWindow.setWindowTitle(QStringLiteral("Editing ") + file_.binding()->path);

@@ -31,10 +31,11 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
                                           GridSelection({1, 1}),
                                           {},
                                           GridStyle::fromPalette(palette(), font())},
+      undo_(model_.cells, [this](QPoint first) { cellsRestored(first); }),
       editor_(new InplaceEditor(*this, viewport())),
-      edit_(model_, *editor_, *this, *this, onGetEditText, onCellValidate), clipboard_(model_, *this),
-      dragDrop_(model_, *this, *this), pan_(model_, edit_, *viewport()),
-      keyboard_(model_, edit_, clipboard_, pan_, *this, *editor_),
+      edit_(model_, undo_, *editor_, *this, *this, onGetEditText, onCellValidate),
+      clipboard_(model_, undo_, *this), dragDrop_(model_, undo_, *this, *this),
+      pan_(model_, edit_, *viewport()), keyboard_(model_, edit_, clipboard_, undo_, pan_, *this, *editor_),
       mouse_(model_, edit_, dragDrop_, pan_, *this), wheel_(model_, edit_, *this, *editor_),
       scrollBars_(model_, *horizontalScrollBar(), *verticalScrollBar()),
       layout_(model_, edit_, scrollBars_, *viewport(), *editor_)
@@ -84,18 +85,6 @@ void StringGrid::setRowHeight(int row, int height)
     layout_.setSizes(model_.geometry.rows(), row, row + 1, height);
 }
 
-void StringGrid::setLeftCol(int col)
-{
-    model_.geometry.columns().setFirst(col);
-    viewScrolled();
-}
-
-void StringGrid::setTopRow(int row)
-{
-    model_.geometry.rows().setFirst(row);
-    viewScrolled();
-}
-
 void StringGrid::scrollContentsBy(int, int)
 {
     guarded([&] { layout_.barMoved(); });
@@ -133,6 +122,15 @@ void StringGrid::countsChanged()
 void StringGrid::zoomChanged()
 {
     layout_.zoomChanged();
+}
+
+void StringGrid::cellsRestored(QPoint first)
+{
+    viewport()->update();
+    if (model_.geometry.isEditable(first))
+        edit_.setCurrent(first);
+    if (onCellsRestored)
+        onCellsRestored();
 }
 
 void StringGrid::focusGridItself()

@@ -6,6 +6,7 @@
 #include "editor/editorhost.h"
 #include "editor/gridmodel.h"
 #include "editor/gridscene.h"
+#include "editor/gridundo.h"
 #include "editor/keyboardcontroller.h"
 #include "editor/layoutcontroller.h"
 #include "editor/mousecontroller.h"
@@ -33,9 +34,10 @@ class StringGrid : public QAbstractScrollArea, private GridView, private EditorH
     Q_OBJECT
 
 public:
-    DrawCellHandler onDrawCell;         // with canvas() set up for the cell
-    GetEditTextHandler onGetEditText;   // the handler may change the editor's text
-    CellValidateHandler onCellValidate; // the handler may change the value, clear `valid`
+    DrawCellHandler onDrawCell;            // with canvas() set up for the cell
+    GetEditTextHandler onGetEditText;      // the handler may change the editor's text
+    CellValidateHandler onCellValidate;    // the handler may change the value, clear `valid`
+    std::function<void()> onCellsRestored; // an undo or redo wrote cells
 
     StringGrid(int colCount, int rowCount, QWidget *parent = nullptr);
     ~StringGrid() override;
@@ -65,9 +67,9 @@ public:
 
     // The first visible scrolling column and row.
     [[nodiscard]] int leftCol() const { return model_.geometry.columns().first(); }
-    void setLeftCol(int col);
+    void setLeftCol(int col) { layout_.scrollTo(model_.geometry.columns(), col); }
     [[nodiscard]] int topRow() const { return model_.geometry.rows().first(); }
-    void setTopRow(int row);
+    void setTopRow(int row) { layout_.scrollTo(model_.geometry.rows(), row); }
     [[nodiscard]] const GridGeometry &geometry() const { return model_.geometry; }
     // Added to the font size when cells are drawn and measured.
     [[nodiscard]] int zoom() const { return model_.geometry.zoom(); }
@@ -88,6 +90,13 @@ public:
     // A change of the fixed font or its colour repaints the whole grid before
     // the call returns; any other change at the next paint.
     void setStyle(const GridStyle &style);
+
+    // Runs `change` (a command's change of cell texts) and records what it
+    // did to the cells in `area` as one undo step.
+    void recordChange(const QRect &area, const std::function<void()> &change) { undo_.record(area, change); }
+    // Forgets the undo history (a new document).
+    void clearUndo() { undo_.clear(); }
+    [[nodiscard]] const GridUndo &undoHistory() const { return undo_; }
 
     // Item i goes into cell (i, 0) / (0, i) as far as the grid reaches.
     void setColumnHeaders(const QStringList &headers);
@@ -145,12 +154,15 @@ private:
     void focusGridItself() override;
     void countsChanged() override;
     void zoomChanged() override;
+    // After an undo or redo: the first changed cell becomes current.
+    void cellsRestored(QPoint first);
     // EditorHost
     void editorKeyPressed(QKeyEvent *event) override;
     void editorFocusIn(QFocusEvent *event) override;
     void editorFocusOut(QFocusEvent *event) override;
 
     GridModel model_;
+    GridUndo undo_;
     InplaceEditor *editor_;
     EditController edit_;
     ClipboardController clipboard_;
