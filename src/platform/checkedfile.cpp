@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -130,6 +131,16 @@ void CheckedFile::writeAt(qint64 offset, const char *data, qint64 size)
         offset += put;
         size -= put;
     }
+}
+
+qint64 CheckedFile::size() const
+{
+    if (!isOpen())
+        throw EInOutError(kNotOpen);
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0)
+        raiseErrno(errno, path_);
+    return qint64(status.st_size);
 }
 
 void CheckedFile::flush()

@@ -26,6 +26,8 @@ public:
     void readAt(qint64 offset, char *data, qint64 size);
     // Exactly `size` bytes at `offset`; fewer raises code 101.
     void writeAt(qint64 offset, const char *data, qint64 size);
+    // The file's length in bytes.
+    [[nodiscard]] qint64 size() const;
     // Flushes what was written to the disk (fsync).
     void flush();
     // Closes the file; not open raises code 103.
