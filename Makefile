@@ -1,12 +1,14 @@
-# The two commands of the README.
-#   make run   installs what is missing, builds a Release build, starts the editor
-#   make test  installs what is missing, builds with the sanitizers, runs every test
+# The commands of the README.
+#   make run        installs what is missing, builds a Release build, starts the editor
+#   make test       installs what is missing, builds with the sanitizers, runs every test
+#   make install    builds the Release build and installs it for the current user
+#   make uninstall  removes what make install installed; settings and notes stay
 
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 
-.PHONY: run test release clean
+.PHONY: run test release install uninstall screenshot clean
 
 run: release
 	./$(RELEASE_DIR)/bin/davovo
@@ -21,6 +23,17 @@ test:
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DDAVOVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+install: release
+	cmake --build $(RELEASE_DIR) --target icons -j $(JOBS)
+	scripts/install.sh install $(RELEASE_DIR)/bin/davovo $(RELEASE_DIR)/icons
+
+uninstall:
+	scripts/install.sh uninstall
+
+# The README's picture of the editor, made by the program itself.
+screenshot: release
+	scripts/screenshot.sh $(RELEASE_DIR)/bin/davovo docs/editor.png
 
 clean:
 	rm -rf build

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs that are missing.
 #   scripts/install-deps.sh         what `make run` needs
-#   scripts/install-deps.sh --test  what `make test` needs as well
+#   scripts/install-deps.sh --test  what `make test` needs as well (the
+#                                   install test validates the desktop files)
+#   scripts/install-deps.sh --screenshot  what scripts/screenshot.sh needs
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-if [[ "${1:-}" == "--test" ]]; then
-    packages+=(xvfb xauth xdotool libx11-dev)
-fi
+case "${1:-}" in
+--test) packages+=(xvfb xauth xdotool libx11-dev desktop-file-utils appstream) ;;
+--screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
