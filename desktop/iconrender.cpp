@@ -16,7 +16,8 @@ QImage rendered(const QImage &icon, int size)
     if (size % width == 0)
         return icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const int factor = (2 * size + width - 1) / width;
-    const QImage large = icon.scaled(width * factor, width * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage large =
+        icon.scaled(width * factor, width * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
