@@ -1,7 +1,9 @@
-# The two commands of the README.
-#   make run   installs what is missing, builds a Release build, starts the editor
-#   make test  installs what is missing, builds with the sanitizers, runs every test
-#   make fuzz  builds the fuzz targets with clang and runs each (FUZZ_SECONDS=60)
+# The commands of the README.
+#   make run        installs what is missing, builds a Release build, starts the editor
+#   make test       installs what is missing, builds with the sanitizers, runs every test
+#   make fuzz       builds the fuzz targets with clang and runs each (FUZZ_SECONDS=60)
+#   make install    builds the Release build and installs it for the current user
+#   make uninstall  removes what make install installed; settings and notes stay
 
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
@@ -10,7 +12,7 @@ TEST_DIR := build/test
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test fuzz release clean
+.PHONY: run test fuzz release install uninstall screenshot clean
 
 run: release
 	./$(RELEASE_DIR)/bin/davovo
@@ -32,6 +34,17 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAVOVO_FUZZ=ON -DDAVOVO_TESTS=OFF -DDAVOVO_BENCH=OFF
 	cmake --build $(FUZZ_DIR) --target fuzz_all -j $(JOBS)
 	scripts/fuzz.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
+
+install: release
+	cmake --build $(RELEASE_DIR) --target icons -j $(JOBS)
+	scripts/install.sh install $(RELEASE_DIR)/bin/davovo $(RELEASE_DIR)/icons
+
+uninstall:
+	scripts/install.sh uninstall
+
+# The README's picture of the editor, made by the program itself.
+screenshot: release
+	scripts/screenshot.sh $(RELEASE_DIR)/bin/davovo docs/editor.png
 
 clean:
 	rm -rf build

@@ -33,6 +33,8 @@ TForm3::TForm3(QWidget &startWindow, StartFolder &startFolder, ColourTable &tabl
     svclr = addMenuCommand(QStringLiteral("Export Colors"), false, &TForm3::svclrClick);
     Notes1 = addMenuCommand(QStringLiteral("Notes"), true, &TForm3::Notes1Click);
     About1 = addMenuCommand(QStringLiteral("About"), true, &TForm3::About1Click);
+    Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Save1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
     // A failure while the window is being made ends only this handler.
     guarded([this] { FormCreate(); });

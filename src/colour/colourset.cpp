@@ -7,11 +7,17 @@
 
 ColourTable readColourSet(const QString &path)
 {
-    ColourTable table;
     CheckedFile file;
     file.openExisting(path);
-    file.readAt(0, reinterpret_cast<char *>(table.bytes().data()), ColourTable::kByteCount);
+    const ColourTable table = readColourSet(file);
     file.close();
+    return table;
+}
+
+ColourTable readColourSet(CheckedFile &file)
+{
+    ColourTable table;
+    file.readAt(0, reinterpret_cast<char *>(table.bytes().data()), ColourTable::kByteCount);
     return table;
 }
 

@@ -1,15 +1,8 @@
 #include "editor/colourcommands.h"
 
-#include "colour/colourset.h"
+#include "colour/palettefile.h"
 #include "editor/editorgrid.h"
-
-namespace {
-std::vector<FileFilter> colourSetFilters()
-{
-    return {{QStringLiteral("Color Set Files"), {QStringLiteral("*.clr")}},
-            {QStringLiteral("All Files"), {QStringLiteral("*")}}};
-}
-} // namespace
+#include "platform/intconvert.h"
 
 ColourCommands::ColourCommands(EditorGrid &grid, ColourTable &table, SplPalFile &file)
     : grid_(grid), table_(table), file_(file)
@@ -32,23 +25,24 @@ void ColourCommands::save()
 
 FileDialogRequest ColourCommands::exportDialog()
 {
-    return {QStringLiteral("Export Color Set"), colourSetFilters(), QStringLiteral("clr"), QString()};
+    return {QStringLiteral("Export Color Set"), PaletteFormat::dialogFilters(), QStringLiteral("clr"),
+            QString()};
 }
 
 FileDialogRequest ColourCommands::importDialog()
 {
-    return {QStringLiteral("Import Color Set"), colourSetFilters(), QString(), QString()};
+    return {QStringLiteral("Import Color Set"), PaletteFormat::dialogFilters(), QString(), QString()};
 }
 
 void ColourCommands::exportColours(QWidget *owner)
 {
-    const std::optional<QString> path = dialogs().saveFileName(owner, exportDialog());
-    if (!path) {
+    const std::optional<ChosenFile> chosen = dialogs().saveFileName(owner, exportDialog());
+    if (!chosen) {
         dialogs().showInformation(QStringLiteral("Color Set not saved."));
         return;
     }
     gridToTable();
-    writeColourSet(*path, table_);
+    writePalette(chosen->path, table_, PaletteFormat::forExport(chosen->path, chosen->filter));
 }
 
 bool ColourCommands::importColours(QWidget *owner)
@@ -58,6 +52,19 @@ bool ColourCommands::importColours(QWidget *owner)
         dialogs().showInformation(QStringLiteral("Color Set not read."));
         return false;
     }
-    table_ = readColourSet(*path);
+    const Palette palette = readPalette(*path);
+    table_ = mergedWithGrid(palette);
     return true;
+}
+
+ColourTable ColourCommands::mergedWithGrid(const Palette &palette) const
+{
+    ColourTable merged;
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
+        for (int k = 0; k < ColourTable::kEntrySize; ++k) {
+            const std::optional<quint8> value = palette.byte(entry, k);
+            merged.setByte(entry, k, value ? *value : quint8(strToInt(grid_.cellText(entry + 1, k + 1))));
+        }
+    }
+    return merged;
 }

@@ -21,6 +21,12 @@ struct FileDialogRequest {
     QString initialFolder;           // used as given; empty lets the dialog choose
 };
 
+// The file a save dialog accepted and the type chosen in it.
+struct ChosenFile {
+    QString path;
+    int filter = 0; // index into the request's filters
+};
+
 struct FolderBrowserRequest {
     QString instruction;    // the text above the tree
     QString selectedFolder; // highlighted when the browser opens; may be empty
@@ -38,7 +44,8 @@ public:
     virtual void showInformation(const QString &text) = 0;
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<QString> openFileName(QWidget *owner, const FileDialogRequest &request) = 0;
-    virtual std::optional<QString> saveFileName(QWidget *owner, const FileDialogRequest &request) = 0;
+    // The chosen file's full path with the type chosen, or nothing.
+    virtual std::optional<ChosenFile> saveFileName(QWidget *owner, const FileDialogRequest &request) = 0;
     // The confirmed item's path, or nothing when the user cancels.
     virtual std::optional<QString> browseForFolder(QWidget *owner, const FolderBrowserRequest &request) = 0;
 };

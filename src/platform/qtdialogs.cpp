@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -29,6 +30,20 @@ void runBox(QMessageBox *made)
 {
     std::unique_ptr<QMessageBox> box(made);
     box->exec();
+}
+
+// The extension a type stands for ("*.gpl" gives "gpl"); the request's
+// default suffix for a type without one.
+QString typeSuffix(const FileDialogRequest &request, int filter)
+{
+    if (filter < 0 || std::size_t(filter) >= request.filters.size())
+        return request.defaultSuffix;
+    for (const QString &pattern : request.filters[std::size_t(filter)].patterns) {
+        if (pattern.startsWith(QLatin1String("*.")) && pattern.size() > 2 &&
+            pattern.indexOf(QLatin1Char('*'), 1) < 0)
+            return pattern.mid(2);
+    }
+    return request.defaultSuffix;
 }
 
 } // namespace
@@ -57,18 +72,31 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(QWidget *owner, const Fil
     // Qt would add the suffix to every name without one, so a file that
     // exists without an extension could not be opened: an open dialog adds
     // it itself, and only to a name that does not exist as typed.
-    if (mode == QFileDialog::AcceptSave)
-        dialog->setDefaultSuffix(request.defaultSuffix);
+    // A save dialog adds the extension of the type chosen, so the name and
+    // the type agree; a type of every file adds the request's own suffix.
+    if (mode == QFileDialog::AcceptSave) {
+        dialog->setDefaultSuffix(typeSuffix(request, 0));
+        QFileDialog *saving = dialog.get();
+        QObject::connect(
+            saving, &QFileDialog::filterSelected, saving, [saving, request](const QString &filter) {
+                saving->setDefaultSuffix(typeSuffix(request, int(saving->nameFilters().indexOf(filter))));
+            });
+    }
     return dialog;
 }
 
-std::optional<QString> QtDialogs::runFileDialog(QWidget *owner, const FileDialogRequest &request,
-                                                QFileDialog::AcceptMode mode)
+std::unique_ptr<QFileDialog> QtDialogs::runFileDialog(QWidget *owner, const FileDialogRequest &request,
+                                                      QFileDialog::AcceptMode mode)
 {
-    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(owner, request, mode);
+    std::unique_ptr<QFileDialog> dialog = makeFileDialog(owner, request, mode);
     if (dialog->exec() != QDialog::Accepted)
-        return std::nullopt;
-    return chosenFile(*dialog, request);
+        return nullptr;
+    return dialog;
+}
+
+int QtDialogs::chosenFilter(const QFileDialog &dialog)
+{
+    return std::max(0, int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
 }
 
 std::optional<QString> QtDialogs::chosenFile(const QFileDialog &dialog, const FileDialogRequest &request)
@@ -111,10 +139,19 @@ void QtDialogs::showInformation(const QString &text)
 
 std::optional<QString> QtDialogs::openFileName(QWidget *owner, const FileDialogRequest &request)
 {
-    return runFileDialog(owner, request, QFileDialog::AcceptOpen);
+    const std::unique_ptr<QFileDialog> dialog = runFileDialog(owner, request, QFileDialog::AcceptOpen);
+    if (!dialog)
+        return std::nullopt;
+    return chosenFile(*dialog, request);
 }
 
-std::optional<QString> QtDialogs::saveFileName(QWidget *owner, const FileDialogRequest &request)
+std::optional<ChosenFile> QtDialogs::saveFileName(QWidget *owner, const FileDialogRequest &request)
 {
-    return runFileDialog(owner, request, QFileDialog::AcceptSave);
+    const std::unique_ptr<QFileDialog> dialog = runFileDialog(owner, request, QFileDialog::AcceptSave);
+    if (!dialog)
+        return std::nullopt;
+    const std::optional<QString> path = chosenFile(*dialog, request);
+    if (!path)
+        return std::nullopt;
+    return ChosenFile{*path, chosenFilter(*dialog)};
 }

@@ -15,7 +15,7 @@ public:
     void showError(const QString &caption, const QString &text) override;
     void showInformation(const QString &text) override;
     std::optional<QString> openFileName(QWidget *owner, const FileDialogRequest &request) override;
-    std::optional<QString> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
+    std::optional<ChosenFile> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
 
     // The boxes as they are shown, for a look at them without running them.
     [[nodiscard]] static QMessageBox *makeErrorBox(const QString &caption, const QString &text);
@@ -25,10 +25,13 @@ public:
     // The file an accepted dialog stands for.
     [[nodiscard]] static std::optional<QString> chosenFile(const QFileDialog &dialog,
                                                            const FileDialogRequest &request);
+    // The index in the request's filters of the type an accepted dialog shows.
+    [[nodiscard]] static int chosenFilter(const QFileDialog &dialog);
 
 private:
-    static std::optional<QString> runFileDialog(QWidget *owner, const FileDialogRequest &request,
-                                                QFileDialog::AcceptMode mode);
+    // The accepted dialog, or nothing when the user cancelled it.
+    static std::unique_ptr<QFileDialog> runFileDialog(QWidget *owner, const FileDialogRequest &request,
+                                                      QFileDialog::AcceptMode mode);
 };
 
 // The name an open dialog takes: as typed when it exists, otherwise with

@@ -41,7 +41,8 @@ private slots:
         QCOMPARE(importDialog.title, QStringLiteral("Import Color Set"));
         QCOMPARE(importDialog.defaultSuffix, QString());
         for (const FileDialogRequest *dialog : {&exportDialog, &importDialog}) {
-            QCOMPARE(dialog->filters.size(), size_t(2));
+            // The palette formats follow the colour set's two types.
+            QCOMPARE(dialog->filters.size(), size_t(6));
             QCOMPARE(dialog->filters[0].name, QStringLiteral("Color Set Files"));
             QCOMPARE(dialog->filters[0].patterns, QStringList{"*.clr"});
             QCOMPARE(dialog->filters[1].name, QStringLiteral("All Files"));

@@ -3,6 +3,7 @@
 #include "support/testregistry.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -134,6 +135,44 @@ private slots:
         QTest::keyClick(name, Qt::Key_Return);
         QTRY_COMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(QtDialogs::chosenFile(*dialog, request), std::optional<QString>(dir.path(chosen)));
+    }
+
+    // Choosing a type in a save dialog gives a name without an extension
+    // that type's extension; a type of every file gives the default suffix.
+    void saveDialogTypeChoosesTheExtension_data()
+    {
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("first type") << 0 << "set.clr";
+        QTest::newRow("all files") << 1 << "set.clr";
+        QTest::newRow("GIMP") << 2 << "set.gpl";
+    }
+    void saveDialogTypeChoosesTheExtension()
+    {
+        QFETCH(int, downs);
+        QFETCH(QString, chosen);
+        TempDir dir;
+        const FileDialogRequest request{QStringLiteral("Export Color Set"),
+                                        {{QStringLiteral("Color Set Files"), {QStringLiteral("*.clr")}},
+                                         {QStringLiteral("All Files"), {QStringLiteral("*")}},
+                                         {QStringLiteral("GIMP Palette"), {QStringLiteral("*.gpl")}}},
+                                        QStringLiteral("clr"),
+                                        dir.folder()};
+        const std::unique_ptr<QFileDialog> dialog =
+            QtDialogs::makeFileDialog(nullptr, request, QFileDialog::AcceptSave);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types != nullptr);
+        for (int n = 0; n < downs; ++n)
+            QTest::keyClick(types, Qt::Key_Down);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        QTest::keyClicks(name, QStringLiteral("set"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_COMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(QtDialogs::chosenFile(*dialog, request), std::optional<QString>(dir.path(chosen)));
+        QCOMPARE(QtDialogs::chosenFilter(*dialog), downs);
     }
 
     void fileDialogTypeLists()

@@ -1,6 +1,25 @@
 #include "support/recordingdialogs.h"
 
-std::optional<QString> RecordingDialogs::record(Shown shown)
+void RecordingDialogs::answer(std::optional<QString> answer)
+{
+    if (answer)
+        answers_.push_back(ChosenFile{*answer, 0});
+    else
+        answers_.push_back(std::nullopt);
+}
+
+namespace {
+
+std::optional<QString> pathOf(const std::optional<ChosenFile> &chosen)
+{
+    if (!chosen)
+        return std::nullopt;
+    return chosen->path;
+}
+
+} // namespace
+
+std::optional<ChosenFile> RecordingDialogs::record(Shown shown)
 {
     shown_.push_back(std::move(shown));
     if (whileShown_) {
@@ -27,17 +46,17 @@ void RecordingDialogs::showInformation(const QString &text)
 
 std::optional<QString> RecordingDialogs::openFileName(QWidget *, const FileDialogRequest &request)
 {
-    return record({QStringLiteral("open"), request.title, {}, request, {}});
+    return pathOf(record({QStringLiteral("open"), request.title, {}, request, {}}));
 }
 
-std::optional<QString> RecordingDialogs::saveFileName(QWidget *, const FileDialogRequest &request)
+std::optional<ChosenFile> RecordingDialogs::saveFileName(QWidget *, const FileDialogRequest &request)
 {
     return record({QStringLiteral("save"), request.title, {}, request, {}});
 }
 
 std::optional<QString> RecordingDialogs::browseForFolder(QWidget *, const FolderBrowserRequest &request)
 {
-    return record({QStringLiteral("browse"), {}, request.instruction, {}, request});
+    return pathOf(record({QStringLiteral("browse"), {}, request.instruction, {}, request}));
 }
 
 QStringList RecordingDialogs::errors() const

@@ -22,11 +22,14 @@ public:
     void showError(const QString &caption, const QString &text) override;
     void showInformation(const QString &text) override;
     std::optional<QString> openFileName(QWidget *owner, const FileDialogRequest &request) override;
-    std::optional<QString> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
+    std::optional<ChosenFile> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<QString> browseForFolder(QWidget *owner, const FolderBrowserRequest &request) override;
 
-    // The next open, save or browse dialog returns `answer`.
-    void answer(std::optional<QString> answer) { answers_.push_back(std::move(answer)); }
+    // The next open, save or browse dialog returns `answer`; a save dialog
+    // with its first type chosen.
+    void answer(std::optional<QString> answer);
+    // The next save dialog returns `path` with the type `filter` chosen.
+    void answer(const QString &path, int filter) { answers_.push_back(ChosenFile{path, filter}); }
     // Runs while the next box or dialog is up (before it returns).
     void whileShown(std::function<void()> action) { whileShown_ = std::move(action); }
 
@@ -37,10 +40,10 @@ public:
     void reset();
 
 private:
-    std::optional<QString> record(Shown shown);
+    std::optional<ChosenFile> record(Shown shown);
 
     std::vector<Shown> shown_;
-    std::deque<std::optional<QString>> answers_;
+    std::deque<std::optional<ChosenFile>> answers_;
     std::function<void()> whileShown_;
 };
 

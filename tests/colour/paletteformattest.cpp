@@ -1,0 +1,134 @@
+#include "colour/palettefile.h"
+#include "palettesupport.h"
+#include "support/restrictions.h"
+#include "support/tables.h"
+#include "support/tempdir.h"
+#include "support/testregistry.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(PaletteKind)
+
+class PaletteFormatTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dialogTypes()
+    {
+        QStringList types;
+        for (const FileFilter &filter : PaletteFormat::dialogFilters())
+            types << filter.name + QLatin1Char(' ') + filter.patterns.join(QLatin1Char(' '));
+        QCOMPARE(types, (QStringList{"Color Set Files *.clr", "All Files *", "GIMP Palette *.gpl",
+                                     "JASC Palette *.pal", "RIFF Palette *.pal", "Adobe Color Table *.act"}));
+    }
+
+    void exportFormat_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<PaletteKind>("kind");
+        QTest::newRow("colour set") << "/p/sky.clr" << 0 << PaletteKind::ColourSet;
+        QTest::newRow("typed .gpl, first type") << "/p/sky.gpl" << 0 << PaletteKind::Gimp;
+        QTest::newRow("typed .GPL, all files") << "/p/sky.GPL" << 1 << PaletteKind::Gimp;
+        QTest::newRow("typed .act, GIMP type") << "/p/sky.act" << 2 << PaletteKind::Act;
+        QTest::newRow(".pal, first type") << "/p/sky.pal" << 0 << PaletteKind::Jasc;
+        QTest::newRow(".pal, JASC type") << "/p/sky.pal" << 3 << PaletteKind::Jasc;
+        QTest::newRow(".pal, RIFF type") << "/p/sky.pal" << 4 << PaletteKind::Riff;
+        QTest::newRow("other extension, Adobe type") << "/p/sky.txt" << 5 << PaletteKind::Act;
+        QTest::newRow("other extension, first type") << "/p/sky.txt" << 0 << PaletteKind::ColourSet;
+        QTest::newRow("no extension, GIMP type") << "/p.gpl/sky" << 2 << PaletteKind::Gimp;
+        QTest::newRow("no extension, all files") << "/p.gpl/sky" << 1 << PaletteKind::ColourSet;
+    }
+    void exportFormat()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, filter);
+        QFETCH(PaletteKind, kind);
+        QCOMPARE(PaletteFormat::forExport(path, filter), kind);
+    }
+
+    void importFormat_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<PaletteKind>("kind");
+        QTest::newRow("GIMP") << "a.txt" << QByteArray("GIMP Palette") << qint64(3000) << PaletteKind::Gimp;
+        QTest::newRow("GIMP after a BOM")
+            << "a.gpl" << QByteArray("\xEF\xBB\xBFGIMP Palette\n") << qint64(768) << PaletteKind::Gimp;
+        QTest::newRow("JASC") << "a.pal" << QByteArray("JASC-PAL\r\n01") << qint64(772) << PaletteKind::Jasc;
+        QTest::newRow("RIFF") << "a.pal" << QByteArray("RIFF\xF0\x03\0\0PAL ", 12) << qint64(1008)
+                              << PaletteKind::Riff;
+        QTest::newRow("RIFF of another form")
+            << "a.pal" << QByteArray("RIFF\xF0\x03\0\0WAVE", 12) << qint64(1008) << PaletteKind::ColourSet;
+        QTest::newRow("768 bytes") << "a.bin" << QByteArray(12, '\x01') << qint64(768) << PaletteKind::Act;
+        QTest::newRow("772 bytes") << "a.act" << QByteArray(12, '\x01') << qint64(772) << PaletteKind::Act;
+        QTest::newRow("984 bytes") << "a.act" << QByteArray(12, '\x01') << qint64(984)
+                                   << PaletteKind::ColourSet;
+        QTest::newRow("short") << "a.gpl" << QByteArray(12, '\x01') << qint64(500) << PaletteKind::ColourSet;
+        QTest::newRow(".clr beginning like GIMP")
+            << "a.clr" << QByteArray("GIMP Palette") << qint64(984) << PaletteKind::ColourSet;
+        QTest::newRow(".CLR of 768 bytes")
+            << "a.CLR" << QByteArray(12, '\x01') << qint64(768) << PaletteKind::ColourSet;
+    }
+    void importFormat()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, start);
+        QFETCH(qint64, size);
+        QFETCH(PaletteKind, kind);
+        QCOMPARE(PaletteFormat::forImport(path, start, size), kind);
+    }
+
+    // Written in each format, read back by content whatever the name.
+    void filesTravelBack_data()
+    {
+        QTest::addColumn<PaletteKind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("keepsFourth");
+        QTest::newRow("colour set") << PaletteKind::ColourSet << "a.clr" << true;
+        QTest::newRow("GIMP") << PaletteKind::Gimp << "a.gpl" << true;
+        QTest::newRow("JASC") << PaletteKind::Jasc << "a.pal" << false;
+        QTest::newRow("RIFF") << PaletteKind::Riff << "a.pal" << true;
+        QTest::newRow("Adobe") << PaletteKind::Act << "a.act" << false;
+        QTest::newRow("GIMP named otherwise") << PaletteKind::Gimp << "a.dat" << true;
+        QTest::newRow("RIFF without extension") << PaletteKind::Riff << "a" << true;
+    }
+    void filesTravelBack()
+    {
+        QFETCH(PaletteKind, kind);
+        QFETCH(QString, name);
+        QFETCH(bool, keepsFourth);
+        TempDir dir;
+        const ColourTable table = tableOf(TempDir::pattern(ColourTable::kByteCount));
+        writePalette(dir.path(name), table, kind);
+        const Palette read = readPalette(dir.path(name));
+        QCOMPARE(read.colours().size(), std::size_t(ColourTable::kEntryCount));
+        for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
+            for (int k = 0; k < 4; ++k) {
+                const bool kept = k < 3 || keepsFourth;
+                QCOMPARE(read.byte(entry, k),
+                         kept ? std::optional<quint8>(table.byte(entry, k)) : std::nullopt);
+            }
+        }
+    }
+
+    void readFailures()
+    {
+        TempDir dir;
+        QCOMPARE(ioFailureOf([&] { (void)readPalette(dir.write(QStringLiteral("a.gpl"), "GIMP")); }),
+                 QStringLiteral("100 Read beyond end of file"));
+        QCOMPARE(ioFailureOf([&] { (void)readPalette(dir.path(QStringLiteral("none.gpl"))); }),
+                 QStringLiteral("2 File not found"));
+        QCOMPARE(paletteErrorOf(
+                     [&] { (void)readPalette(dir.write(QStringLiteral("b.gpl"), "GIMP Palette\n1 2\n")); }),
+                 QStringLiteral("Line 2 of the GIMP palette is not three numbers from 0 to 255: '1 2'"));
+        const QString huge = dir.write(QStringLiteral("huge.gpl"), "GIMP Palette\n");
+        QVERIFY(QFile::resize(huge, 16 * 1024 * 1024 + 1));
+        QCOMPARE(paletteErrorOf([&] { (void)readPalette(huge); }),
+                 QStringLiteral("The palette file has 16777217 bytes, more than a palette holds"));
+    }
+};
+
+DAVOVO_TEST(PaletteFormatTest);
+#include "paletteformattest.moc"
