@@ -34,6 +34,13 @@ bool sameLine(const QByteArray &a, const QByteArray &b)
     return a == b || a + '\r' == b || a == b + '\r';
 }
 
+// A "startdir=..." line, the name compared without regard to case or blanks.
+bool isKeyLine(const QByteArray &line)
+{
+    const qsizetype equals = line.indexOf('=');
+    return equals >= 0 && line.left(equals).trimmed().toLower() == kKey.toUtf8();
+}
+
 // The new file is the old one with the key's line replaced or added, and at
 // most the section's header added.
 bool keepsOtherLines(const QByteArray &before, const QByteArray &after, const QByteArray &keyLine)
@@ -50,7 +57,7 @@ bool keepsOtherLines(const QByteArray &before, const QByteArray &after, const QB
             ++j;
         } else if (j < now.size() && sameLine(now[j], keyLine)) {
             ++j;
-            if (i < old.size() && old[i].trimmed().toLower().startsWith(kKey.toUtf8())) {
+            if (i < old.size() && isKeyLine(old[i])) {
                 ++i;
                 ++replaced;
             } else {
