@@ -6,6 +6,8 @@
 #include "colour/colourtable.h"
 #include "editor/editorgrid.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -15,16 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-template <class F> double averageMs(int runs, F &&work)
-{
-    work(); // warm-up
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < runs; ++i)
-        work();
-    return double(timer.nsecsElapsed()) / 1e6 / runs;
-}
 
 QString block(int cols, int rows)
 {
@@ -88,7 +80,7 @@ int main(int argc, char **argv)
     std::printf("Ctrl+wheel zoom step + repaint:    %.3f ms (target < 4 ms)\n", zoom);
     std::printf("wheel step + repaint:              %.3f ms (target < 4 ms)\n", scroll);
     std::printf("paste of 1,000 x 100 cells:        %.3f ms (target < 100 ms)\n", paste);
-    std::printf("full repaint after it (%d x %d):  %.3f ms (target < 4 ms)\n", grid.colCount(), grid.rowCount(),
-                repaint);
+    std::printf("full repaint after it (%d x %d):  %.3f ms (target < 4 ms)\n", grid.colCount(),
+                grid.rowCount(), repaint);
     return 0;
 }

@@ -5,37 +5,14 @@
 #include "colour/colourtable.h"
 #include "editor/editorgrid.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <cstdio>
-
-namespace {
-
-template <class F> double averageMs(int runs, F &&work)
-{
-    work(); // warm-up: fonts, glyph caches
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < runs; ++i)
-        work();
-    return double(timer.nsecsElapsed()) / 1e6 / runs;
-}
-
-QString residentMemory()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
-    const QString text = QString::fromLatin1(status.readAll());
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+ kB)")).match(text);
-    return match.hasMatch() ? match.captured(1) : QStringLiteral("unknown");
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {

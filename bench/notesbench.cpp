@@ -8,6 +8,8 @@
 #include "notes/rtfreader.h"
 #include "notes/rtfwriter.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,16 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-template <class F> double averageMs(int runs, F &&work)
-{
-    work(); // warm-up: fonts, glyph caches
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < runs; ++i)
-        work();
-    return double(timer.nsecsElapsed()) / 1e6 / runs;
-}
 
 // About `bytes` of RTF: paragraphs of some 80 characters, each with a bold
 // word, a coloured word and a few characters outside ASCII.
