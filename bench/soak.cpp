@@ -73,10 +73,10 @@ public:
         unexpected("open dialog", request.title, others);
         return std::nullopt;
     }
-    std::optional<QString> saveFileName(QWidget *, const FileDialogRequest &request) override
+    std::optional<ChosenFile> saveFileName(QWidget *, const FileDialogRequest &request) override
     {
         if (request.title == QLatin1String("Export Color Set"))
-            return colourSet_;
+            return ChosenFile{colourSet_, 0};
         unexpected("save dialog", request.title, others);
         return std::nullopt;
     }
