@@ -73,6 +73,10 @@ void GridPainter::paint(QPainter &painter, const QRegion &region) const
     const int lastCol = cols.lastVisible();
     const int lastRow = rows.lastVisible();
 
+    // The editable cells' usual background in one fill; cells of another
+    // colour fill their own rectangle.
+    for (const QRect &area : region)
+        painter.fillRect(area, scene_.style.color);
     auto paintBlock = [&](int col0, int col1, int row0, int row1) {
         for (int row = row0; row <= row1; ++row) {
             for (int col = col0; col <= col1; ++col) {
@@ -120,8 +124,12 @@ void GridPainter::paintCell(QPainter &painter, QPoint cell, const QRect &rect) c
         textColor = scene_.style.selectionTextColor;
     }
     painter.setBrush(background);
-    painter.fillRect(rect, background);
-    painter.setFont(fixed ? scene_.fixedFont : scene_.font);
+    if (background != scene_.style.color)
+        painter.fillRect(rect, background);
+    // Setting a font or pen costs even when it is the same one.
+    const QFont &font = fixed ? scene_.fixedFont : scene_.font;
+    if (painter.font() != font)
+        painter.setFont(font);
 
     QRect focusRect = rect;
     if (state & DrawState::Selected)
@@ -129,7 +137,8 @@ void GridPainter::paintCell(QPainter &painter, QPoint cell, const QRect &rect) c
 
     const QString text = scene_.cells.text(cell.x(), cell.y());
     if (!text.isEmpty()) {
-        painter.setPen(textColor);
+        if (painter.pen().color() != textColor || painter.pen().style() != Qt::SolidLine)
+            painter.setPen(textColor);
         paintText(painter, text, rect.adjusted(kTextInset, kTextInset, -kTextInset, 0), fixed);
     }
 
