@@ -5,7 +5,7 @@
 #include "editor/aboutpicture.h"
 #include "editor/explodeanimation.h"
 #include "platform/programversion.h"
-#include "platform/screenoutliner.h"
+#include "platform/platformoutliner.h"
 #include "platform/systeminfo.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ bool AboutSettings::execute(QWidget *owner) const
     const QPoint place = screen.topLeft() + aboutBoxPosition(box.outerSize(), screen.size());
     box.move(place);
     if (effect == Effect::ExplodeExt) {
-        if (const auto outliner = ScreenOutliner::forPlatform())
+        if (const auto outliner = platformScreenOutliner())
             ExplodeAnimation::run(*outliner, Edges::of(QRect(place, box.outerSize())), QCursor::pos(),
                                   effectDelay);
     }

@@ -2,8 +2,6 @@
 
 #include <QRect>
 
-#include <memory>
-
 // Draws outlines across the whole screen, over every window, that invert
 // what lies under them: drawing the same outline again erases it.
 class ScreenOutliner {
@@ -13,8 +11,4 @@ public:
     // Inverts a dotted one-pixel outline just inside `rect` (screen
     // coordinates) and sends it to the screen at once.
     virtual void invertOutline(const QRect &rect) = 0;
-
-    // The outliner of the platform Qt runs on, or none where the platform
-    // gives no way to draw across the screen (offscreen, Wayland).
-    [[nodiscard]] static std::unique_ptr<ScreenOutliner> forPlatform();
 };

@@ -1,10 +1,10 @@
-#include "platform/screenoutliner.h"
+#include "platform/platformoutliner.h"
 
 #include "platform/x11screenoutliner.h"
 
 #include <QGuiApplication>
 
-std::unique_ptr<ScreenOutliner> ScreenOutliner::forPlatform()
+std::unique_ptr<ScreenOutliner> platformScreenOutliner()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return nullptr;
