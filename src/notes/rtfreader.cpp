@@ -1,32 +1,23 @@
 #include "notes/rtfreader.h"
 
 #include "notes/codepage.h"
-
-#include <QHash>
+#include "notes/rtftables.h"
+#include "notes/rtfwords.h"
 
 #include <algorithm>
-#include <climits>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace {
 
+using rtf::CharState;
+using rtf::hexValue;
+using rtf::isLetter;
+using rtf::Word;
+using rtf::WordInfo;
+
 enum class Destination : quint8 { Body, FontTable, ColourTable, DefaultFormat, Skipped };
-
-// The character properties of a group, as numbers of the document's tables.
-struct CharState {
-    int font = -1; // -1: the document's default font (\deff)
-    int halfPoints = 24;
-    int colour = 0; // 0: the automatic colour
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-
-    friend bool operator==(const CharState &, const CharState &) = default;
-};
 
 struct GroupState {
     Destination destination = Destination::Body;
@@ -39,163 +30,6 @@ struct RawRun {
     CharState format;
 };
 
-struct FontEntry {
-    QString face;
-    int charset = CharFormat::kDefaultCharset;
-};
-
-enum class Word {
-    Par,
-    Line,
-    Tab,
-    Cell,
-    Plain,
-    Bold,
-    Italic,
-    Underline,
-    UnderlineNone,
-    Strike,
-    Font,
-    FontSize,
-    Colour,
-    UnicodeSkip,
-    Unicode,
-    Binary,
-    CodePage,
-    Ansi,
-    Mac,
-    Pc,
-    Pca,
-    DefaultFont,
-    Charset,
-    Red,
-    Green,
-    Blue,
-    FontTable,
-    ColourTable,
-    DefaultFormat,
-    SkippedDestination,
-    Special
-};
-
-struct WordInfo {
-    Word word;
-    char16_t character = 0; // for Word::Special
-};
-
-const std::unordered_map<std::string_view, WordInfo> &words()
-{
-    static const std::unordered_map<std::string_view, WordInfo> table = {
-        {"par", {Word::Par}},
-        {"sect", {Word::Par}},
-        {"page", {Word::Par}},
-        {"row", {Word::Par}},
-        {"line", {Word::Line}},
-        {"tab", {Word::Tab}},
-        {"cell", {Word::Cell}},
-        {"plain", {Word::Plain}},
-        {"b", {Word::Bold}},
-        {"i", {Word::Italic}},
-        {"ul", {Word::Underline}},
-        {"uld", {Word::Underline}},
-        {"uldb", {Word::Underline}},
-        {"ulw", {Word::Underline}},
-        {"ulth", {Word::Underline}},
-        {"ulwave", {Word::Underline}},
-        {"uldash", {Word::Underline}},
-        {"ulnone", {Word::UnderlineNone}},
-        {"strike", {Word::Strike}},
-        {"striked", {Word::Strike}},
-        {"f", {Word::Font}},
-        {"fs", {Word::FontSize}},
-        {"cf", {Word::Colour}},
-        {"uc", {Word::UnicodeSkip}},
-        {"u", {Word::Unicode}},
-        {"bin", {Word::Binary}},
-        {"ansicpg", {Word::CodePage}},
-        {"ansi", {Word::Ansi}},
-        {"mac", {Word::Mac}},
-        {"pc", {Word::Pc}},
-        {"pca", {Word::Pca}},
-        {"deff", {Word::DefaultFont}},
-        {"fcharset", {Word::Charset}},
-        {"red", {Word::Red}},
-        {"green", {Word::Green}},
-        {"blue", {Word::Blue}},
-        {"fonttbl", {Word::FontTable}},
-        {"colortbl", {Word::ColourTable}},
-        {"defchp", {Word::DefaultFormat}},
-        {"emdash", {Word::Special, 0x2014}},
-        {"endash", {Word::Special, 0x2013}},
-        {"emspace", {Word::Special, 0x2003}},
-        {"enspace", {Word::Special, 0x2002}},
-        {"qmspace", {Word::Special, 0x2005}},
-        {"bullet", {Word::Special, 0x2022}},
-        {"lquote", {Word::Special, 0x2018}},
-        {"rquote", {Word::Special, 0x2019}},
-        {"ldblquote", {Word::Special, 0x201C}},
-        {"rdblquote", {Word::Special, 0x201D}},
-        {"zwj", {Word::Special, 0x200D}},
-        {"zwnj", {Word::Special, 0x200C}},
-        {"ltrmark", {Word::Special, 0x200E}},
-        {"rtlmark", {Word::Special, 0x200F}},
-        // Destinations whose content is not text of the document.
-        {"info", {Word::SkippedDestination}},
-        {"stylesheet", {Word::SkippedDestination}},
-        {"pict", {Word::SkippedDestination}},
-        {"object", {Word::SkippedDestination}},
-        {"header", {Word::SkippedDestination}},
-        {"headerl", {Word::SkippedDestination}},
-        {"headerr", {Word::SkippedDestination}},
-        {"headerf", {Word::SkippedDestination}},
-        {"footer", {Word::SkippedDestination}},
-        {"footerl", {Word::SkippedDestination}},
-        {"footerr", {Word::SkippedDestination}},
-        {"footerf", {Word::SkippedDestination}},
-        {"footnote", {Word::SkippedDestination}},
-        {"annotation", {Word::SkippedDestination}},
-        {"fldinst", {Word::SkippedDestination}},
-        {"listtable", {Word::SkippedDestination}},
-        {"listoverridetable", {Word::SkippedDestination}},
-        {"revtbl", {Word::SkippedDestination}},
-        {"rsidtbl", {Word::SkippedDestination}},
-        {"filetbl", {Word::SkippedDestination}},
-        {"xmlnstbl", {Word::SkippedDestination}},
-        {"generator", {Word::SkippedDestination}},
-        {"themedata", {Word::SkippedDestination}},
-        {"colorschememapping", {Word::SkippedDestination}},
-        {"datastore", {Word::SkippedDestination}},
-        {"latentstyles", {Word::SkippedDestination}},
-        {"pgdsctbl", {Word::SkippedDestination}},
-        {"bkmkstart", {Word::SkippedDestination}},
-        {"bkmkend", {Word::SkippedDestination}},
-        {"xe", {Word::SkippedDestination}},
-        {"tc", {Word::SkippedDestination}},
-        {"txe", {Word::SkippedDestination}}};
-    return table;
-}
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 class Parser {
 public:
     explicit Parser(QByteArrayView in) : in_(in) {}
@@ -203,9 +37,6 @@ public:
     std::optional<RichText> parse();
 
 private:
-    static constexpr qsizetype kMaxWordLength = 32;
-    static constexpr qsizetype kMaxDigits = 10;
-
     [[nodiscard]] bool openGroup();
     void closeGroup();
     [[nodiscard]] bool control();
@@ -213,7 +44,6 @@ private:
     [[nodiscard]] bool word(std::string_view name, std::optional<int> parameter);
     [[nodiscard]] bool startsDestination(const WordInfo *info, bool ignorable);
     void formatWord(Word word, std::optional<int> parameter, char16_t character);
-    void tableWord(Word word, std::optional<int> parameter);
     void unicode(Word word, std::optional<int> parameter);
     void text();
     void byte(char b);
@@ -222,10 +52,7 @@ private:
     [[nodiscard]] bool skipsOne();
     [[nodiscard]] int codePage() const;
     [[nodiscard]] CodePage &decoder(int number);
-    void commitFont();
-    void commitColour();
     [[nodiscard]] CharState plainState() const;
-    [[nodiscard]] CharFormat resolved(const CharState &state) const;
     [[nodiscard]] std::optional<RichText> finish();
 
     GroupState &state() { return stack_.back(); }
@@ -238,13 +65,7 @@ private:
     int skip_ = 0; // characters still to skip after \uN
 
     int documentCodePage_ = CodePage::kWestern;
-    int defaultFont_ = 0;
-    QHash<int, FontEntry> fonts_;
-    std::optional<int> entryNumber_;
-    FontEntry entry_;
-    std::vector<std::optional<QRgb>> colours_;
-    int red_ = 0, green_ = 0, blue_ = 0;
-    bool colourSeen_ = false;
+    rtf::Tables tables_;
     std::optional<CharState> defaultFormat_;
 
     QByteArray pendingBytes_;
@@ -302,7 +123,7 @@ void Parser::closeGroup()
     flushBytes();
     const GroupState closed = stack_.back();
     if (closed.destination == Destination::FontTable)
-        commitFont();
+        tables_.commitFont();
     if (closed.destination == Destination::DefaultFormat &&
         (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::DefaultFormat))
         defaultFormat_ = closed.chars;
@@ -321,30 +142,10 @@ bool Parser::control()
     if (!isLetter(in_[pos_]))
         return symbol(in_[pos_++]);
 
-    const qsizetype start = pos_;
-    while (pos_ < in_.size() && isLetter(in_[pos_]))
-        ++pos_;
-    if (pos_ - start > kMaxWordLength)
+    const std::optional<rtf::ControlWord> control = rtf::readControlWord(in_, pos_);
+    if (!control)
         return false;
-    const std::string_view name(in_.data() + start, std::size_t(pos_ - start));
-
-    std::optional<int> parameter;
-    const bool negative = pos_ + 1 < in_.size() && in_[pos_] == '-' && isDigit(in_[pos_ + 1]);
-    if (negative || (pos_ < in_.size() && isDigit(in_[pos_]))) {
-        pos_ += negative ? 1 : 0;
-        const qsizetype digits = pos_;
-        qint64 value = 0;
-        while (pos_ < in_.size() && isDigit(in_[pos_])) {
-            if (pos_ - digits == kMaxDigits)
-                return false;
-            value = value * 10 + (in_[pos_++] - '0');
-        }
-        value = negative ? -value : value;
-        parameter = int(std::clamp<qint64>(value, INT_MIN, INT_MAX));
-    }
-    if (pos_ < in_.size() && in_[pos_] == ' ')
-        ++pos_;
-    return word(name, parameter);
+    return word(control->name, control->parameter);
 }
 
 bool Parser::symbol(char c)
@@ -397,8 +198,7 @@ bool Parser::word(std::string_view name, std::optional<int> parameter)
     flushBytes();
     const bool atGroupStart = std::exchange(groupStart_, false);
     const bool ignorable = std::exchange(ignorable_, false);
-    const auto found = words().find(name);
-    const WordInfo *info = found != words().end() ? &found->second : nullptr;
+    const WordInfo *info = rtf::findWord(name);
 
     if (info != nullptr && info->word == Word::Binary) {
         const qint64 count = std::max(0, parameter.value_or(0));
@@ -426,7 +226,7 @@ bool Parser::word(std::string_view name, std::optional<int> parameter)
         break;
     case Destination::FontTable:
     case Destination::ColourTable:
-        tableWord(info->word, parameter);
+        tables_.tableWord(info->word, parameter);
         break;
     case Destination::Skipped:
         break;
@@ -457,8 +257,13 @@ void Parser::formatWord(Word word, std::optional<int> parameter, char16_t charac
 {
     GroupState &group = state();
     CharState &chars = group.chars;
-    const bool on = parameter.value_or(1) != 0;
     const bool body = group.destination == Destination::Body;
+    if (chars.apply(word, parameter))
+        return;
+    if (const std::optional<int> page = rtf::documentCodePage(word, parameter)) {
+        documentCodePage_ = *page;
+        return;
+    }
     switch (word) {
     case Word::Par:
         if (body)
@@ -480,47 +285,8 @@ void Parser::formatWord(Word word, std::optional<int> parameter, char16_t charac
     case Word::Plain:
         chars = plainState();
         break;
-    case Word::Bold:
-        chars.bold = on;
-        break;
-    case Word::Italic:
-        chars.italic = on;
-        break;
-    case Word::Underline:
-        chars.underline = on;
-        break;
-    case Word::UnderlineNone:
-        chars.underline = false;
-        break;
-    case Word::Strike:
-        chars.strikeOut = on;
-        break;
-    case Word::Font:
-        chars.font = parameter.value_or(0);
-        break;
-    case Word::FontSize:
-        chars.halfPoints = parameter.value_or(0) > 0 ? *parameter : 24;
-        break;
-    case Word::Colour:
-        chars.colour = std::max(0, parameter.value_or(0));
-        break;
-    case Word::CodePage:
-        documentCodePage_ = parameter.value_or(CodePage::kWestern);
-        break;
-    case Word::Ansi:
-        documentCodePage_ = CodePage::kWestern;
-        break;
-    case Word::Mac:
-        documentCodePage_ = 10000;
-        break;
-    case Word::Pc:
-        documentCodePage_ = 437;
-        break;
-    case Word::Pca:
-        documentCodePage_ = 850;
-        break;
     case Word::DefaultFont:
-        defaultFont_ = parameter.value_or(0);
+        tables_.setDefaultFont(parameter.value_or(0));
         break;
     default:
         break;
@@ -539,35 +305,6 @@ void Parser::unicode(Word word, std::optional<int> parameter)
     const char16_t c = char16_t(unit < 0 ? unit + 0x10000 : unit);
     append(QStringView(&c, 1));
     skip_ = state().unicodeSkip;
-}
-
-void Parser::tableWord(Word word, std::optional<int> parameter)
-{
-    const int value = parameter.value_or(0);
-    switch (word) {
-    case Word::Font:
-        commitFont();
-        entryNumber_ = value;
-        entry_ = FontEntry{};
-        break;
-    case Word::Charset:
-        entry_.charset = value;
-        break;
-    case Word::Red:
-        red_ = std::clamp(value, 0, 255);
-        colourSeen_ = true;
-        break;
-    case Word::Green:
-        green_ = std::clamp(value, 0, 255);
-        colourSeen_ = true;
-        break;
-    case Word::Blue:
-        blue_ = std::clamp(value, 0, 255);
-        colourSeen_ = true;
-        break;
-    default:
-        break;
-    }
 }
 
 // Plain text bytes of the current destination.
@@ -594,9 +331,9 @@ void Parser::text()
     ++pos_;
     if (destination == Destination::FontTable && first == ';') {
         flushBytes();
-        commitFont();
+        tables_.commitFont();
     } else if (destination == Destination::ColourTable && first == ';') {
-        commitColour();
+        tables_.commitColour();
     } else if (destination == Destination::Body || destination == Destination::FontTable) {
         byte(first);
     }
@@ -634,7 +371,7 @@ void Parser::append(QStringView text)
 {
     const GroupState &group = stack_.back();
     if (group.destination == Destination::FontTable) {
-        entry_.face += text;
+        tables_.appendToFace(text);
         return;
     }
     if (group.destination != Destination::Body)
@@ -646,13 +383,9 @@ void Parser::append(QStringView text)
 
 int Parser::codePage() const
 {
-    int charset = CharFormat::kDefaultCharset;
-    if (stack_.back().destination == Destination::FontTable) {
-        charset = entry_.charset;
-    } else {
-        const int font = stack_.back().chars.font < 0 ? defaultFont_ : stack_.back().chars.font;
-        charset = fonts_.value(font).charset;
-    }
+    const int charset = stack_.back().destination == Destination::FontTable
+                            ? tables_.entryCharset()
+                            : tables_.charsetOf(stack_.back().chars.font);
     const int number = CodePage::ofCharset(charset);
     return number != 0 ? number : documentCodePage_;
 }
@@ -666,46 +399,10 @@ CodePage &Parser::decoder(int number)
     return decoders_.back().second;
 }
 
-void Parser::commitFont()
-{
-    if (!entryNumber_)
-        return;
-    entry_.face = entry_.face.trimmed();
-    fonts_.insert(*entryNumber_, entry_);
-    entryNumber_.reset();
-    entry_ = FontEntry{};
-}
-
-void Parser::commitColour()
-{
-    colours_.push_back(colourSeen_ ? std::optional<QRgb>(qRgb(red_, green_, blue_)) : std::nullopt);
-    red_ = green_ = blue_ = 0;
-    colourSeen_ = false;
-}
-
 // What \plain returns to: the document's default format where it names one.
 CharState Parser::plainState() const
 {
     return defaultFormat_.value_or(CharState{});
-}
-
-CharFormat Parser::resolved(const CharState &state) const
-{
-    CharFormat format;
-    const int number = state.font < 0 ? defaultFont_ : state.font;
-    const auto font = fonts_.constFind(number);
-    if (font != fonts_.cend()) {
-        format.face = font->face;
-        format.charset = font->charset;
-    }
-    format.halfPoints = state.halfPoints;
-    if (state.colour > 0 && std::size_t(state.colour) < colours_.size())
-        format.colour = colours_[std::size_t(state.colour)];
-    format.bold = state.bold;
-    format.italic = state.italic;
-    format.underline = state.underline;
-    format.strikeOut = state.strikeOut;
-    return format;
 }
 
 std::optional<RichText> Parser::finish()
@@ -725,10 +422,10 @@ std::optional<RichText> Parser::finish()
     RichText text;
     std::optional<CharFormat> defaults;
     if (defaultFormat_)
-        defaults = resolved(*defaultFormat_);
+        defaults = tables_.resolved(*defaultFormat_);
     text.defaultFormat = defaults;
     for (const RawRun &run : runs_)
-        text.append(run.text, resolved(run.format).ownFormat(defaults ? &*defaults : nullptr));
+        text.append(run.text, tables_.resolved(run.format).ownFormat(defaults ? &*defaults : nullptr));
     return text;
 }
 
