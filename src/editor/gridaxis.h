@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // One axis of the grid (the columns or the rows): cell sizes, the fixed
@@ -18,6 +19,8 @@ public:
     void growTo(int count, int size);
 
     [[nodiscard]] int size(int index) const { return sizes_[std::size_t(index)]; }
+    // Every cell's size, to change them all at once (zoom).
+    [[nodiscard]] std::span<int> sizes() { return sizes_; }
     void setSize(int index, int size);
     // Cells first .. end - 1 get `size`.
     void setSizes(int first, int end, int size);

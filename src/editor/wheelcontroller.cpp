@@ -8,8 +8,6 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-#include <vector>
-
 void WheelController::wheelTurned(QWheelEvent *event)
 {
     event->accept();
@@ -37,13 +35,7 @@ void WheelController::zoom(int notches, int lines)
     const std::optional<int> zoom = ZoomStep::zoomAfterWheel(old, notches, lines);
     if (!zoom || !model_.geometry.setZoom(*zoom))
         return;
-    for (GridAxis *axis : {&model_.geometry.columns(), &model_.geometry.rows()}) {
-        std::vector<int> sizes(std::size_t(axis->count()));
-        for (int i = 0; i < axis->count(); ++i)
-            sizes[std::size_t(i)] = axis->size(i);
-        ZoomStep::resize(sizes, *zoom - old);
-        for (int i = 0; i < axis->count(); ++i)
-            axis->setSize(i, sizes[std::size_t(i)]);
-    }
+    ZoomStep::resize(model_.geometry.columns().sizes(), *zoom - old);
+    ZoomStep::resize(model_.geometry.rows().sizes(), *zoom - old);
     view_.zoomChanged();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/gridgeometry.h"
+
 #include <optional>
 #include <span>
 
@@ -7,8 +9,8 @@
 // when cells are drawn and measured.
 class ZoomStep {
 public:
-    static constexpr int kMinZoom = -10;
-    static constexpr int kMaxZoom = 10;
+    static constexpr int kMinZoom = GridGeometry::kMinZoom;
+    static constexpr int kMaxZoom = GridGeometry::kMaxZoom;
 
     // The zoom after a wheel event of `notches` whole notches (WheelNotches):
     // it grows by the wheel-scroll lines for a wheel turned toward the user
