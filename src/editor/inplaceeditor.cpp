@@ -18,8 +18,7 @@ bool InplaceEditor::event(QEvent *event)
     // Tab and Shift+Tab reach keyPressEvent instead of moving the focus on.
     if (event->type() == QEvent::KeyPress && host_ != nullptr) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && KeyMap::editorPassesOn(key->key(), key->modifiers())) {
+        if (KeyMap::isCellTab(key->key(), key->modifiers())) {
             host_->editorKeyPressed(key);
             return true;
         }

@@ -20,7 +20,7 @@ bool isNavigationKey(int key, Qt::KeyboardModifiers modifiers)
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
+        return KeyMap::isCellTab(key, modifiers);
     default:
         return false;
     }
@@ -108,8 +108,14 @@ bool KeyMap::editorPassesOn(int key, Qt::KeyboardModifiers modifiers)
         return modifiers == Qt::NoModifier;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
+        return KeyMap::isCellTab(key, modifiers);
     default:
         return false;
     }
+}
+
+bool KeyMap::isCellTab(int key, Qt::KeyboardModifiers modifiers)
+{
+    return (key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+           !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
 }

@@ -30,6 +30,10 @@ public:
     [[nodiscard]] static Action action(int key, Qt::KeyboardModifiers modifiers, const QString &text,
                                        Focus focus);
 
+    // Tab or Shift+Tab without Ctrl or Alt: it moves between cells rather
+    // than to the window's next control.
+    [[nodiscard]] static bool isCellTab(int key, Qt::KeyboardModifiers modifiers);
+
     // Whether the in-place editor hands the key to the grid instead of
     // using it on its own text.
     [[nodiscard]] static bool editorPassesOn(int key, Qt::KeyboardModifiers modifiers);

@@ -189,8 +189,7 @@ bool StringGrid::event(QEvent *event)
     // Tab and Shift+Tab move between cells (see the class comment).
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (KeyMap::isCellTab(key->key(), key->modifiers())) {
             keyPressEvent(key);
             return true;
         }
