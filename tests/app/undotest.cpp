@@ -1,4 +1,5 @@
 #include "app/editorfixture.h"
+#include "support/dropping.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -82,11 +83,7 @@ private:
     {
         QMimeData data;
         data.setText(text);
-        const QPoint pos = f_.grid().cellRect(cell.x(), cell.y()).center();
-        QDragEnterEvent enter(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(f_.grid().viewport(), &enter);
-        QDropEvent drop(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(f_.grid().viewport(), &drop);
+        (void)dropOnto(f_.grid().viewport(), &data, f_.grid().cellRect(cell.x(), cell.y()).center());
     }
 
     EditorFixture &f_;

@@ -1,4 +1,5 @@
 #include "editor/stringgrid.h"
+#include "support/dropping.h"
 #include "support/recordingdialogs.h"
 #include "support/tempdir.h"
 #include "support/testregistry.h"
@@ -51,15 +52,11 @@ public:
         key(Qt::Key_Right, Qt::ShiftModifier);
         key(Qt::Key_Down, Qt::ShiftModifier);
     }
-    // As the platform delivers a drop: the drag enters, then drops.
     void drop(QMimeData *data, QPoint pos, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QDragEnterEvent enter(pos, Qt::CopyAction | Qt::MoveAction, data, Qt::NoButton, modifiers);
-        QApplication::sendEvent(grid->viewport(), &enter);
-        QDropEvent event(pos, Qt::CopyAction | Qt::MoveAction, data, Qt::NoButton, modifiers);
-        QApplication::sendEvent(grid->viewport(), &event);
-        accepted = event.isAccepted();
-        action = event.dropAction();
+        const DropAnswer answer = dropOnto(grid->viewport(), data, pos, modifiers);
+        accepted = answer.accepted;
+        action = answer.action;
     }
     void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
