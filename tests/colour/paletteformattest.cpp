@@ -1,7 +1,6 @@
 #include "colour/palettefile.h"
 #include "palettesupport.h"
 #include "support/restrictions.h"
-#include "support/tables.h"
 #include "support/tempdir.h"
 #include "support/testregistry.h"
 
@@ -78,39 +77,6 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(PaletteKind, kind);
         QCOMPARE(PaletteFormat::forImport(path, start, size), kind);
-    }
-
-    // Written in each format, read back by content whatever the name.
-    void filesTravelBack_data()
-    {
-        QTest::addColumn<PaletteKind>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("keepsFourth");
-        QTest::newRow("colour set") << PaletteKind::ColourSet << "a.clr" << true;
-        QTest::newRow("GIMP") << PaletteKind::Gimp << "a.gpl" << true;
-        QTest::newRow("JASC") << PaletteKind::Jasc << "a.pal" << false;
-        QTest::newRow("RIFF") << PaletteKind::Riff << "a.pal" << true;
-        QTest::newRow("Adobe") << PaletteKind::Act << "a.act" << false;
-        QTest::newRow("GIMP named otherwise") << PaletteKind::Gimp << "a.dat" << true;
-        QTest::newRow("RIFF without extension") << PaletteKind::Riff << "a" << true;
-    }
-    void filesTravelBack()
-    {
-        QFETCH(PaletteKind, kind);
-        QFETCH(QString, name);
-        QFETCH(bool, keepsFourth);
-        TempDir dir;
-        const ColourTable table = tableOf(TempDir::pattern(ColourTable::kByteCount));
-        writePalette(dir.path(name), table, kind);
-        const Palette read = readPalette(dir.path(name));
-        QCOMPARE(read.colours().size(), std::size_t(ColourTable::kEntryCount));
-        for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
-            for (int k = 0; k < 4; ++k) {
-                const bool kept = k < 3 || keepsFourth;
-                QCOMPARE(read.byte(entry, k),
-                         kept ? std::optional<quint8>(table.byte(entry, k)) : std::nullopt);
-            }
-        }
     }
 
     void readFailures()
