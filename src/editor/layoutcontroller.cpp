@@ -53,6 +53,12 @@ void LayoutController::scrollTo(GridAxis &axis, int first)
     viewScrolled();
 }
 
+void LayoutController::barActionTriggered(Qt::Orientation orientation, int action)
+{
+    if (scrollBars_.actionTriggered(orientation, action))
+        viewScrolled();
+}
+
 void LayoutController::barMoved()
 {
     if (scrollBars_.valueChanged()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 class EditController;
 class GridAxis;
 class QWidget;
@@ -27,6 +29,8 @@ public:
     void viewScrolled();
     // Scrolls the axis so that `first` is its first scrolling cell shown.
     void scrollTo(GridAxis &axis, int first);
+    // An arrow, page or end action on a scroll bar.
+    void barActionTriggered(Qt::Orientation orientation, int action);
     // A scroll bar's value changed.
     void barMoved();
     // Fits every column (the fixed ones too when asked) to its widest text

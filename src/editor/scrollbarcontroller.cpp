@@ -23,10 +23,11 @@ void ScrollBarController::sync(const GridAxis &axis, QScrollBar &bar)
     bar.setValue(axis.scrollBarPosition());
 }
 
-void ScrollBarController::actionTriggered(Qt::Orientation orientation, int action)
+bool ScrollBarController::actionTriggered(Qt::Orientation orientation, int action)
 {
     GridAxis &axis = orientation == Qt::Horizontal ? model_.geometry.columns() : model_.geometry.rows();
     QScrollBar &bar = orientation == Qt::Horizontal ? horizontal_ : vertical_;
+    const int firstBefore = axis.first();
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
         axis.setFirst(axis.first() + 1);
@@ -47,10 +48,11 @@ void ScrollBarController::actionTriggered(Qt::Orientation orientation, int actio
         axis.setFirst(axis.maxFirst());
         break;
     default:
-        return; // a drag: valueChanged() maps the position
+        return false; // a drag: valueChanged() maps the position
     }
     // The bar then takes this value, which valueChanged() finds in place.
     bar.setSliderPosition(axis.scrollBarPosition());
+    return axis.first() != firstBefore;
 }
 
 bool ScrollBarController::valueChanged()

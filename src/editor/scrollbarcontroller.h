@@ -19,8 +19,10 @@ public:
 
     // Shows the axes' scroll positions.
     void sync();
-    // An arrow, page or end action on a bar, before its value changes.
-    void actionTriggered(Qt::Orientation orientation, int action);
+    // An arrow, page or end action on a bar, before its value changes;
+    // returns whether the view scrolled. The bar's value is then already
+    // the view's, so valueChanged() finds nothing left to do.
+    [[nodiscard]] bool actionTriggered(Qt::Orientation orientation, int action);
     // A bar's value changed; returns whether the view scrolled.
     bool valueChanged();
 

@@ -52,7 +52,7 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
             [this](const QString &text) { guarded([&] { edit_.editorTextEdited(text); }); });
     const auto follow = [this](QScrollBar *bar, Qt::Orientation orientation) {
         connect(bar, &QScrollBar::actionTriggered, this, [this, orientation](int action) {
-            guarded([&] { scrollBars_.actionTriggered(orientation, action); });
+            guarded([&] { layout_.barActionTriggered(orientation, action); });
         });
     };
     follow(horizontalScrollBar(), Qt::Horizontal);

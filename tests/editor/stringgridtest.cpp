@@ -8,7 +8,10 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -75,6 +78,24 @@ public:
     QStringList calls;
     std::function<void(QString &value, bool &valid)> validate;
 };
+
+// The centre of an arrow or the track of the bar, where a user clicks.
+QPoint scrollBarPartCentre(const QScrollBar &bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    if (bar.orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
+}
 
 } // namespace
 
@@ -462,6 +483,48 @@ private slots:
         bar->setSliderPosition(bar->maximum() / 2);
         QCOMPARE(w.grid->leftCol(),
                  w.grid->geometry().columns().firstForScrollBarPosition(bar->maximum() / 2));
+    }
+
+    // What the screen shows right after a click on a bar's arrow or track,
+    // before any other event can repaint the window, must be the cells at
+    // the new scroll position: a stale picture puts the user's next typed
+    // value into another entry than the one they see.
+    void scrollBarClicksRepaintAtOnce_data()
+    {
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<QStyle::SubControl>("part");
+        QTest::newRow("right arrow") << Qt::Horizontal << QStyle::SC_ScrollBarAddLine;
+        QTest::newRow("track right of the thumb") << Qt::Horizontal << QStyle::SC_ScrollBarAddPage;
+        QTest::newRow("down arrow") << Qt::Vertical << QStyle::SC_ScrollBarAddLine;
+    }
+    void scrollBarClicksRepaintAtOnce()
+    {
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(QStyle::SubControl, part);
+        GridWindow w;
+        w.window.resize(700, 130); // rows scroll too
+        for (int col = 1; col < 247; ++col)
+            for (int row = 1; row < 6; ++row)
+                w.grid->setCell(col, row, QString::number(col * 10 + row));
+        QVERIFY(w.showFocused());
+        QScrollBar *bar = orientation == Qt::Horizontal ? w.grid->horizontalScrollBar()
+                                                        : w.grid->verticalScrollBar();
+        QVERIFY(bar->isVisible() && bar->maximum() > 0);
+        QApplication::processEvents(); // the first picture is on the screen
+        const QPoint firstShown(w.grid->leftCol(), w.grid->topRow());
+
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, scrollBarPartCentre(*bar, part));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+
+        QVERIFY(QPoint(w.grid->leftCol(), w.grid->topRow()) != firstShown);
+        QWidget *viewport = w.grid->viewport();
+        const QImage shown = w.window.screen()
+                                 ->grabWindow(w.window.winId(), viewport->mapTo(&w.window, QPoint()).x(),
+                                              viewport->mapTo(&w.window, QPoint()).y(), viewport->width(),
+                                              viewport->height())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, viewport->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void currentCellOutsideTheGridIsRefused()

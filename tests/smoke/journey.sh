@@ -4,11 +4,14 @@
 # generated SPL file named without an extension (typed as it stands), a
 # negative value is typed key by key into the grid, Save writes it, and the
 # file's bytes are compared with what they must be.
-#   journey.sh <davovo binary> <xclose binary>
+#   journey.sh <davovo binary> <xclose binary> [window manager]
 set -uo pipefail
 if [[ -z "${DISPLAY:-}" || "${JOURNEY_INNER:-}" != 1 ]]; then
     JOURNEY_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
+# A third argument names a window manager to run, as users always have one.
+source "$(dirname "$0")/windowmanager.sh"
+start_window_manager "${3:-}"
 xclose=$2
 unset QT_QPA_PLATFORM
 

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb, waits for its start window, closes it
 # as a user would, and checks that the program ended with exit code 0.
-#   smoke.sh <davovo binary> <xclose binary>
+#   smoke.sh <davovo binary> <xclose binary> [window manager]
 set -uo pipefail
 if [[ -z "${DISPLAY:-}" || "${SMOKE_INNER:-}" != 1 ]]; then
     SMOKE_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
+# A third argument names a window manager to run, as users always have one.
+source "$(dirname "$0")/windowmanager.sh"
+start_window_manager "${3:-}"
 davovo=$1
 xclose=$2
 unset QT_QPA_PLATFORM
