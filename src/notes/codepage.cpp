@@ -13,17 +13,28 @@ constexpr std::array<char16_t, 32> kWestern80 = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+QByteArray converterName(int number)
+{
+    return "windows-" + QByteArray::number(number);
+}
+
 QStringDecoder decoderFor(int number)
 {
     if (number == CodePage::kWestern)
         return {};
-    const QByteArray name = "windows-" + QByteArray::number(number);
-    return QStringDecoder(name.constData(), QStringConverter::Flag::Stateless);
+    return QStringDecoder(converterName(number).constData(), QStringConverter::Flag::Stateless);
+}
+
+QStringEncoder encoderFor(int number)
+{
+    if (number == CodePage::kWestern)
+        return {};
+    return QStringEncoder(converterName(number).constData(), QStringConverter::Flag::Stateless);
 }
 
 } // namespace
 
-CodePage::CodePage(int number) : number_(number), decoder_(decoderFor(number))
+CodePage::CodePage(int number) : number_(number), decoder_(decoderFor(number)), encoder_(encoderFor(number))
 {
     if (number_ != kWestern && !decoder_.isValid())
         number_ = kWestern;
@@ -42,6 +53,22 @@ QString CodePage::decode(QByteArrayView bytes)
     for (qsizetype i = 0; i < bytes.size(); ++i)
         text[i] = QChar(westernChar(static_cast<unsigned char>(bytes[i])));
     return text;
+}
+
+QByteArray CodePage::encode(char16_t c)
+{
+    if (number_ == kWestern) {
+        const int byte = westernByte(c);
+        return byte >= 0 ? QByteArray(1, char(byte)) : QByteArray();
+    }
+    if (c < 0x80 || QChar::isSurrogate(c) || !encoder_.isValid())
+        return {};
+    const QStringView character(&c, 1);
+    QByteArray bytes = encoder_.encode(character);
+    // A converter puts a stand-in (or a look-alike) where it has no byte.
+    if (bytes.isEmpty() || QString(decoder_.decode(bytes)) != character)
+        return {};
+    return bytes;
 }
 
 int CodePage::ofCharset(int charset)

@@ -1,5 +1,6 @@
 #include "notes/fontdialog.h"
 
+#include "notes/dialogplacement.h"
 #include "platform/errorreporting.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <array>
@@ -226,7 +228,26 @@ void FontDialog::connectControls()
 bool FontDialog::execute()
 {
     showFont(font_);
+    placeBesideWindow();
     return exec() == QDialog::Accepted;
+}
+
+// Once moved, the dialog keeps its place: the toolkit centres only a dialog
+// that was never moved.
+void FontDialog::placeBesideWindow()
+{
+    QWidget *window = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (placed_ || window == nullptr || !window->isVisible() || window->screen() == nullptr)
+        return;
+    placed_ = true;
+    layout()->activate();
+    // The dialog's frame is not known before it is shown; the window
+    // manager gives it one like its window's.
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    move(besideWindow(window->screen()->availableGeometry(), frame, size().grownBy(margins)));
 }
 
 void FontDialog::showFont(const CharFormat &font)

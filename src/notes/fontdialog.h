@@ -51,6 +51,7 @@ public slots:
 private:
     enum class Taking { Ok, Apply };
 
+    void placeBesideWindow();
     void buildControls();
     void layOut();
     void connectControls();
@@ -66,6 +67,7 @@ private:
     std::function<void()> applyHandler_;
     bool colourChosen_ = false;
     bool scriptChosen_ = false;
+    bool placed_ = false;
 
     QLineEdit *faceEdit_;
     QListWidget *faceList_;

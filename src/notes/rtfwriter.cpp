@@ -4,20 +4,57 @@
 
 #include <QList>
 
+#include <deque>
 #include <utility>
 #include <vector>
 
 namespace {
 
+// The code page the document declares (\ansicpg1252) and its character set.
+constexpr int kDocumentCodePage = CodePage::kWestern;
+constexpr int kDocumentCharset = CharFormat::kAnsiCharset;
+constexpr int kSymbolCharset = 2;
+
+// The character set a font is written with. A reader cannot tell the code
+// page of the default set (nor of one it does not know) and would lose
+// their bytes, so these are written as the document's own set.
+int writtenCharset(int charset)
+{
+    return CodePage::ofCharset(charset) != 0 || charset == kSymbolCharset ? charset : kDocumentCharset;
+}
+
+// The code pages the fonts' bytes are written in, each made once.
+class Encoders {
+public:
+    // Nothing where every character outside ASCII goes as \uN: symbol fonts,
+    // whose bytes name symbols, and code pages the toolkit cannot convert.
+    CodePage *of(int charset)
+    {
+        const int number = charset == kDocumentCharset ? kDocumentCodePage : CodePage::ofCharset(charset);
+        if (number == 0)
+            return nullptr;
+        for (CodePage &page : pages_)
+            if (page.number() == number)
+                return &page;
+        CodePage &made = pages_.emplace_back(number);
+        return made.number() == number ? &made : nullptr;
+    }
+
+private:
+    std::deque<CodePage> pages_;
+};
+
 // The font and colour tables, in the order of first use.
 class Tables {
 public:
+    // `format`'s font in the table, with its written character set.
     int font(const CharFormat &format)
     {
+        const int charset = writtenCharset(format.charset);
         for (qsizetype i = 0; i < fonts_.size(); ++i)
-            if (fonts_[i].face == format.face && fonts_[i].charset == format.charset)
+            if (fonts_[i].face == format.face && fonts_[i].charset == charset)
                 return int(i);
-        fonts_.append({format.face, format.charset});
+        fonts_.append({format.face, charset});
         return int(fonts_.size() - 1);
     }
     // Index 0 is the automatic colour.
@@ -31,7 +68,7 @@ public:
         colours_.append(*format.colour);
         return int(colours_.size());
     }
-    void writeTo(QByteArray &out) const;
+    void writeTo(QByteArray &out, Encoders &encoders) const;
 
 private:
     struct Font {
@@ -42,28 +79,25 @@ private:
     QList<QRgb> colours_;
 };
 
-bool usesWesternBytes(int charset)
-{
-    return CodePage::ofCharset(charset) == 0;
-}
-
 void appendNumber(QByteArray &out, const char *word, int value)
 {
     out += word;
     out += QByteArray::number(value);
 }
 
-// One UTF-16 unit outside printable ASCII; a character beyond the BMP goes
-// as its two surrogates, each as \uN.
-void appendEscaped(QByteArray &out, char16_t c, bool westernBytes)
+// One UTF-16 unit outside printable ASCII, as the bytes of the font's code
+// page (`page`) where it has them; a character beyond the BMP goes as its
+// two surrogates, each as \uN.
+void appendEscaped(QByteArray &out, char16_t c, CodePage *page)
 {
-    // Other code pages may read even a control byte as another character.
-    const int byte = westernBytes ? CodePage::westernByte(c) : -1;
-    if (byte >= 0) {
+    const QByteArray bytes = page != nullptr ? page->encode(c) : QByteArray();
+    if (!bytes.isEmpty()) {
         static constexpr char kHex[] = "0123456789abcdef";
-        out += "\\'";
-        out += kHex[byte >> 4];
-        out += kHex[byte & 15];
+        for (const char byte : bytes) {
+            out += "\\'";
+            out += kHex[uchar(byte) >> 4];
+            out += kHex[uchar(byte) & 15];
+        }
         return;
     }
     appendNumber(out, "\\u", c < 0x8000 ? int(c) : int(c) - 0x10000);
@@ -71,7 +105,7 @@ void appendEscaped(QByteArray &out, char16_t c, bool westernBytes)
 }
 
 // In the font table a ";" ends the name, so there it goes as \'3b.
-void appendText(QByteArray &out, QStringView text, bool westernBytes, bool inFontTable = false)
+void appendText(QByteArray &out, QStringView text, CodePage *page, bool inFontTable = false)
 {
     for (const QChar qc : text) {
         const char16_t c = qc.unicode();
@@ -89,19 +123,19 @@ void appendText(QByteArray &out, QStringView text, bool westernBytes, bool inFon
         } else if (c >= 0x20 && c < 0x7F) {
             out += char(c);
         } else {
-            appendEscaped(out, c, westernBytes);
+            appendEscaped(out, c, page);
         }
     }
 }
 
-void Tables::writeTo(QByteArray &out) const
+void Tables::writeTo(QByteArray &out, Encoders &encoders) const
 {
     out += "{\\fonttbl";
     for (qsizetype i = 0; i < fonts_.size(); ++i) {
         appendNumber(out, "{\\f", int(i));
         appendNumber(out, "\\fnil\\fcharset", fonts_[i].charset);
         out += ' ';
-        appendText(out, fonts_[i].face, usesWesternBytes(fonts_[i].charset), true);
+        appendText(out, fonts_[i].face, encoders.of(fonts_[i].charset), true);
         out += ";}";
     }
     out += "}\r\n{\\colortbl ;";
@@ -157,6 +191,7 @@ private:
 QByteArray RtfWriter::write(const RichText &text)
 {
     Tables tables;
+    Encoders encoders;
     QByteArray defaultPart;
     const CharFormat defaults = text.defaultFormat.value_or(CharFormat{});
     if (text.defaultFormat) {
@@ -168,6 +203,7 @@ QByteArray RtfWriter::write(const RichText &text)
     QByteArray body = "\\pard";
     body.reserve(text.runs.size() * 16);
     std::optional<CharFormat> current;
+    CodePage *page = nullptr;
     qsizetype length = 0;
     ResolvedFormats formats(defaults);
     for (const TextRun &run : text.runs) {
@@ -177,8 +213,9 @@ QByteArray RtfWriter::write(const RichText &text)
             appendFormat(body, tables, format);
             body += ' ';
             current = format;
+            page = encoders.of(writtenCharset(format.charset));
         }
-        appendText(body, run.text, usesWesternBytes(format.charset));
+        appendText(body, run.text, page);
         length += run.text.size();
     }
     // Every paragraph ends with \par, the last one included; an empty text
@@ -186,9 +223,9 @@ QByteArray RtfWriter::write(const RichText &text)
     if (length > 0)
         body += "\\par\r\n";
 
-    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0";
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg" + QByteArray::number(kDocumentCodePage) + "\\deff0";
     out.reserve(body.size() + 512);
-    tables.writeTo(out);
+    tables.writeTo(out, encoders);
     out += defaultPart;
     out += body;
     out += '}';

@@ -85,6 +85,7 @@ private slots:
     void sizeLimits_data();
     void sizeLimits();
     void applyErrorKeepsTheDialogOpen();
+    void opensBesideItsWindowThenWhereLeft();
 };
 
 void FontDialogTest::okTakesTheSelection()
@@ -222,6 +223,30 @@ void FontDialogTest::applyErrorKeepsTheDialogOpen()
     });
     QVERIFY(stayedOpen);
     QCOMPARE(recordedDialogs().errors(), QStringList{QStringLiteral("The notes cannot take this font.")});
+}
+
+void FontDialogTest::opensBesideItsWindowThenWhereLeft()
+{
+    QWidget window;
+    window.setGeometry(20, 20, 200, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    FontDialog dialog(ownFont(), &window);
+    QRect first;
+    runDialog(dialog, [&] {
+        first = dialog.frameGeometry();
+        dialog.move(300, 250); // where the user drags it
+        click(dialog, QDialogButtonBox::Cancel);
+    });
+    QVERIFY(!first.intersects(window.frameGeometry()));
+
+    window.move(20, 300);
+    QPoint second;
+    runDialog(dialog, [&] {
+        second = dialog.pos();
+        click(dialog, QDialogButtonBox::Cancel);
+    });
+    QCOMPARE(second, QPoint(300, 250));
 }
 
 DAVOVO_TEST(FontDialogTest);

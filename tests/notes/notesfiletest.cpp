@@ -30,7 +30,8 @@ QString folderOf(const TempDir &dir)
 RichText someNotes(const QString &text)
 {
     RichText notes;
-    notes.defaultFormat = CharFormat{QStringLiteral("MS Sans Serif"), 1, 16, qRgb(0, 0, 0)};
+    notes.defaultFormat =
+        CharFormat{QStringLiteral("MS Sans Serif"), CharFormat::kAnsiCharset, 16, qRgb(0, 0, 0)};
     notes.append(text, {});
     return notes;
 }

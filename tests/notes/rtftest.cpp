@@ -8,10 +8,12 @@ Q_DECLARE_METATYPE(RichText)
 
 namespace {
 
+// The ANSI character set, as the notes file names the default one.
 CharFormat notesDefault()
 {
     CharFormat format;
     format.face = QStringLiteral("MS Sans Serif");
+    format.charset = CharFormat::kAnsiCharset;
     format.halfPoints = 16;
     format.colour = qRgb(0, 0, 0);
     return format;
@@ -41,11 +43,13 @@ QTextCharFormat coloured(QRgb rgb)
     return format;
 }
 
-QTextCharFormat face(const QString &name, int charset, double points)
+// A face of its own, in the default character set unless `charset` names another.
+QTextCharFormat face(const QString &name, double points, std::optional<int> charset = {})
 {
     QTextCharFormat format;
     format.setFontFamilies({name});
-    format.setProperty(CharFormat::kCharsetProperty, charset);
+    if (charset)
+        format.setProperty(CharFormat::kCharsetProperty, *charset);
     format.setFontPointSize(points);
     return format;
 }
@@ -87,6 +91,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void emptyTextIsACompleteDocument();
+    void fontsNameTheCharsetOfTheirBytes();
     void otherProgramsText_data();
     void otherProgramsText();
     void otherProgramsFormats();
@@ -115,18 +120,18 @@ void RtfTest::roundTrip_data()
                                       {QStringLiteral("underlined"), styles(false, true, false)},
                                       {QStringLiteral("struck"), styles(false, false, true)},
                                       {QStringLiteral("all"), styles(true, true, true)}});
-    QTest::newRow("faces and sizes") << notes({{QStringLiteral("serif "), face("DejaVu Serif", 0, 14)},
-                                               {QStringLiteral("half "), face("DejaVu Sans", 0, 9.5)},
-                                               {QStringLiteral("serif again"), face("DejaVu Serif", 0, 32)}});
+    QTest::newRow("faces and sizes") << notes({{QStringLiteral("serif "), face("DejaVu Serif", 14)},
+                                               {QStringLiteral("half "), face("DejaVu Sans", 9.5)},
+                                               {QStringLiteral("serif again"), face("DejaVu Serif", 32)}});
     QTest::newRow("colours") << notes({{QStringLiteral("red "), coloured(qRgb(255, 0, 0))},
                                        {QStringLiteral("blue "), coloured(qRgb(0, 0, 255))},
                                        {QStringLiteral("red again"), coloured(qRgb(255, 0, 0))}});
     QTest::newRow("format across paragraphs") << notes({{"bold" + para + "still bold", bold()}});
     QTest::newRow("font of another character set")
-        << notes({{QStringLiteral("Привет é"), face("Arial Cyr", 204, 10)}});
+        << notes({{QStringLiteral("Привет é"), face("Arial Cyr", 10, 204)}});
     QTest::newRow("control character, double-byte font")
-        << notes({{QStringLiteral("a\u001ab"), face("MS Mincho", 128, 10)}});
-    QTest::newRow("font name to escape") << notes({{QStringLiteral("x"), face("Odd; {Face}", 0, 10)}});
+        << notes({{QStringLiteral("a\u001ab"), face("MS Mincho", 10, 128)}});
+    QTest::newRow("font name to escape") << notes({{QStringLiteral("x"), face("Odd; {Face}", 10)}});
     QTest::newRow("empty") << notes({});
 
     RichText otherDefault = notes({{QStringLiteral("in the default"), {}}, {QStringLiteral(" own"), bold()}});
@@ -155,10 +160,25 @@ void RtfTest::emptyTextIsACompleteDocument()
 {
     const QByteArray rtf = RtfWriter::write(notes({}));
     QCOMPARE(rtf, QByteArray(
-                      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset1 MS Sans Serif;}}\r\n"
+                      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans Serif;}}\r\n"
                       "{\\colortbl ;\\red0\\green0\\blue0;}\r\n"
                       "{\\*\\defchp\\f0\\fs16\\cf1}\r\n"
                       "\\pard}"));
+}
+
+// Other readers decode a font's bytes in the code page its character set
+// names, and cannot for the default set.
+void RtfTest::fontsNameTheCharsetOfTheirBytes()
+{
+    RichText text =
+        notes({{QStringLiteral("Łódź ½ €"), {}}, {QStringLiteral("Пé"), face("Arial Cyr", 8, 204)}});
+    text.defaultFormat->charset = CharFormat::kDefaultCharset;
+    const QByteArray rtf = RtfWriter::write(text);
+    QVERIFY2(
+        rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 MS Sans Serif;}{\\f1\\fnil\\fcharset204 Arial Cyr;}}"),
+        rtf.constData());
+    QVERIFY2(rtf.contains("\\cf1 \\u321?\\'f3d\\u378? \\'bd \\'80\\plain"), rtf.constData());
+    QVERIFY2(rtf.contains("\\cf1 \\'cf\\u233?\\par"), rtf.constData());
 }
 
 void RtfTest::otherProgramsText_data()
