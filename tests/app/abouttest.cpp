@@ -30,7 +30,8 @@ private:
     void tick()
     {
         auto *box = qobject_cast<AboutBox *>(QApplication::activeModalWidget());
-        if (box == nullptr)
+        // Until the box is active, the keys would still go to the editor.
+        if (box == nullptr || !box->isActiveWindow())
             return;
         if (++presses > 100) {
             box->done(0);
