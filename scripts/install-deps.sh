@@ -8,7 +8,7 @@
 #   scripts/install-deps.sh --screenshot  what scripts/screenshot.sh needs
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core fonts-liberation2)
+packages=(cmake make g++ qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf)
 case "${1:-}" in
 --test) packages+=(xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream) ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;

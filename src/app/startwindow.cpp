@@ -7,6 +7,7 @@
 #include "platform/windowplacement.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -23,7 +24,13 @@ TForm1::TForm1(QWidget *parent)
 
     Memo1->setGeometry(8, 0, 353, 169);
     Memo1->setPlainText(warningLines().join(QLatin1Char('\n')));
+    // The window is worked from the keyboard: Tab leaves the text box instead
+    // of typing into it, and Return and Enter press the button as Space does.
+    Memo1->setTabChangesFocus(true);
+    Memo1->installEventFilter(this);
     Button5->setGeometry(80, 184, 201, 25);
+    Button5->setAutoDefault(true);
+    Button5->installEventFilter(this);
     connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
 }
 
@@ -57,6 +64,21 @@ bool TForm1::Button3Click()
 void TForm1::Button4Click()
 {
     open_->fillGrid();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt moves the focus on Tab alone; Ctrl+Tab moves it too, as in a dialog.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & Qt::ControlModifier)) {
+            const bool backwards = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            focusNextPrevChild(!backwards);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::showEvent(QShowEvent *event)

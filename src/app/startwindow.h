@@ -43,6 +43,7 @@ public:
     [[nodiscard]] QPushButton *button() const { return Button5; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

@@ -1,11 +1,15 @@
 #include "platform/qtdialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <memory>
@@ -117,9 +121,30 @@ QString withDefaultSuffix(const QString &path, const QString &suffix)
     return path + QLatin1Char('.') + suffix;
 }
 
+int captionFitWidth(const QString &caption)
+{
+    // Most window managers draw the caption bold; a title font that is not
+    // bold only makes the window a little wider than it needs.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    // The window icon and the minimise, maximise and close buttons, each
+    // about as wide as the title bar is high.
+    const int titleBarItems = 4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return QFontMetrics(font).horizontalAdvance(caption) + titleBarItems;
+}
+
 QMessageBox *QtDialogs::makeErrorBox(const QString &caption, const QString &text)
 {
-    return makeBox(QMessageBox::Critical, caption, text);
+    QMessageBox *box = makeBox(QMessageBox::Critical, caption, text);
+    // The box grows to show its whole caption. Qt leaves only 50 pixels
+    // beside the caption's text, too few for a window manager's buttons, so
+    // "Aeroth VIR/IDI Dere Davovo" would be cut. The buttons' row spans the
+    // box, so its width sets the box's.
+    if (auto *buttons = box->findChild<QDialogButtonBox *>()) {
+        const QMargins margins = box->layout()->contentsMargins();
+        buttons->setMinimumWidth(captionFitWidth(caption) - margins.left() - margins.right());
+    }
+    return box;
 }
 
 QMessageBox *QtDialogs::makeInformationBox(const QString &text)

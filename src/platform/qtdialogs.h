@@ -38,5 +38,10 @@ private:
 // the default suffix when the typed name has no extension.
 [[nodiscard]] QString withDefaultSuffix(const QString &path, const QString &suffix);
 
+// The width a window needs for a window manager to show `caption` whole in
+// its title bar: the caption in the platform's title font, bold, and room for
+// the window icon and three buttons.
+[[nodiscard]] int captionFitWidth(const QString &caption);
+
 // The type list of a file dialog in Qt's form: "SPL Files (*.spl)".
 [[nodiscard]] QStringList nameFilters(const std::vector<FileFilter> &filters);

@@ -3,12 +3,7 @@
 #include <QFont>
 
 // The font of the program's windows and grid: "MS Sans Serif" at 11 pixels.
-// Where it is missing, Qt's font matching takes the nearest sans-serif at the
-// same height.
-[[nodiscard]] inline QFont windowFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
+// The name stays what the program asks for; where no such font is installed
+// it stands for FreeSans, whose widths at this size come closest, so the
+// texts fit the places laid out for them.
+[[nodiscard]] QFont windowFont();

@@ -3,11 +3,14 @@
 #include "support/testregistry.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileSystemModel>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <memory>
@@ -42,6 +45,25 @@ private slots:
         QCOMPARE(box->escapeButton(), ok);
         QCOMPARE(box->text(),
                  error ? QStringLiteral("File not found.") : QStringLiteral("Color Set not read."));
+    }
+
+    // A window manager shows the caption beside the window icon and three
+    // buttons: the error box is wide enough for all of them, however short
+    // its text.
+    void errorBoxIsWideEnoughForItsCaption()
+    {
+        const QString caption = QStringLiteral("Aeroth VIR/IDI Dere Davovo");
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const int buttons = 3 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        QVERIFY(captionFitWidth(caption) >= QFontMetrics(titleFont).horizontalAdvance(caption) + buttons);
+
+        std::unique_ptr<QMessageBox> box(QtDialogs::makeErrorBox(caption, QStringLiteral("File not found.")));
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QVERIFY2(box->width() >= captionFitWidth(caption),
+                 qPrintable(QStringLiteral("%1 < %2").arg(box->width()).arg(captionFitWidth(caption))));
     }
 
     void escapeClosesTheBoxLikeOk_data()
