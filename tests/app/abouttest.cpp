@@ -30,8 +30,7 @@ private:
     void tick()
     {
         auto *box = qobject_cast<AboutBox *>(QApplication::activeModalWidget());
-        // Until the box is active, the keys would still go to the editor.
-        if (box == nullptr || !box->isActiveWindow())
+        if (box == nullptr)
             return;
         if (++ticks_ > 100) {
             box->done(0);
