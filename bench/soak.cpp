@@ -10,7 +10,7 @@
 #include "app/application.h"
 #include "app/windowset.h"
 #include "editor/editorgrid.h"
-#include "platform/dialogs.h"
+#include "platform/gui/dialogs.h"
 #include "settings/settingsfile.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "editor/cellstore.h"
 #include "editor/csvloader.h"
 #include "editor/csvreader.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include "editor/cellstore.h"
 #include "editor/pasteparser.h"
 #include "editor/smartfill.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <QLocale>
 #include <QRect>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/windowplacement.h"
+#include "platform/gui/windowplacement.h"
 #include "settings/startfolder.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "editor/aboutlabel.h"
 #include "editor/aboutlayout.h"
-#include "platform/windowfont.h"
+#include "platform/gui/windowfont.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "editor/aboutlayout.h"
 #include "editor/aboutpicture.h"
 #include "editor/explodeanimation.h"
-#include "platform/programversion.h"
-#include "platform/platformoutliner.h"
-#include "platform/systeminfo.h"
+#include "platform/core/programversion.h"
+#include "platform/core/systeminfo.h"
+#include "platform/gui/platformoutliner.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,8 +1,8 @@
 #include "editor/abouttexts.h"
 
 #include "editor/aboutsettings.h"
-#include "platform/programversion.h"
-#include "platform/systeminfo.h"
+#include "platform/core/programversion.h"
+#include "platform/core/systeminfo.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "colour/palettefile.h"
 #include "editor/editorgrid.h"
-#include "platform/intconvert.h"
+#include "platform/core/intconvert.h"
 
 ColourCommands::ColourCommands(EditorGrid &grid, ColourTable &table, SplPalFile &file)
     : grid_(grid), table_(table), file_(file)

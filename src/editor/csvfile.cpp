@@ -1,8 +1,8 @@
 #include "editor/csvfile.h"
 
 #include "editor/transferlimits.h"
-#include "platform/checkedfile.h"
-#include "platform/exceptions.h"
+#include "platform/core/checkedfile.h"
+#include "platform/core/exceptions.h"
 
 #include <QFile>
 

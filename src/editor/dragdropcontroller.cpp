@@ -5,7 +5,7 @@
 #include "editor/gridmodel.h"
 #include "editor/gridundo.h"
 #include "editor/pasteparser.h"
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QDrag>
 #include <QDropEvent>

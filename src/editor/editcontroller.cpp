@@ -2,7 +2,7 @@
 
 #include "editor/gridundo.h"
 #include "editor/inplaceeditor.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "editor/explodeanimation.h"
 
-#include "platform/screenoutliner.h"
+#include "platform/gui/screenoutliner.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "editor/decimaltext.h"
 #include "editor/localedatetime.h"
-#include "platform/exceptions.h"
-#include "platform/intconvert.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/intconvert.h"
 
 #include <limits>
 

@@ -2,7 +2,7 @@
 
 #include "editor/editcontroller.h"
 #include "editor/gridmodel.h"
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QCursor>
 #include <QWidget>

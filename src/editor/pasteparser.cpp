@@ -2,7 +2,7 @@
 
 #include "editor/cellstore.h"
 #include "editor/transferlimits.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <algorithm>
 

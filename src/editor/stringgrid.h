@@ -13,7 +13,7 @@
 #include "editor/pancontroller.h"
 #include "editor/scrollbarcontroller.h"
 #include "editor/wheelcontroller.h"
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QAbstractScrollArea>
 

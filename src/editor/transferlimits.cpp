@@ -1,6 +1,6 @@
 #include "editor/transferlimits.h"
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 void TransferLimits::checkTextLength(qsizetype length)
 {

@@ -1,6 +1,6 @@
 #include "notes/fontdialog.h"
 
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QCheckBox>
 #include <QComboBox>

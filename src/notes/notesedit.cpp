@@ -2,7 +2,7 @@
 
 #include "notes/richtextdocument.h"
 #include "notes/rtfreader.h"
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QApplication>
 #include <QMimeData>

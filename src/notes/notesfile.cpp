@@ -3,8 +3,8 @@
 #include "notes/codepage.h"
 #include "notes/rtfreader.h"
 #include "notes/rtfwriter.h"
-#include "platform/exceptions.h"
-#include "platform/savefile.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #include "editor/aboutsettings.h"
 #include "editor/abouttexts.h"
 #include "editor/explodeanimation.h"
-#include "platform/programversion.h"
-#include "platform/screenoutliner.h"
-#include "platform/systeminfo.h"
+#include "platform/core/programversion.h"
+#include "platform/core/systeminfo.h"
+#include "platform/gui/screenoutliner.h"
 #include "support/testregistry.h"
 
 #include <QTest>

@@ -2,7 +2,7 @@
 #include "editor/copyformat.h"
 #include "editor/pasteparser.h"
 #include "editor/transferlimits.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/testregistry.h"
 
 #include <QTest>

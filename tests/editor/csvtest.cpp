@@ -3,7 +3,7 @@
 #include "editor/csvloader.h"
 #include "editor/csvreader.h"
 #include "editor/transferlimits.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/tempdir.h"
 #include "support/testregistry.h"
 

@@ -2,7 +2,7 @@
 #include "colour/colourtable.h"
 #include "colour/splpalfile.h"
 #include "editor/colourcommands.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/acceptedintegers.h"
 #include "support/recordingdialogs.h"
 #include "support/tempdir.h"

@@ -3,7 +3,7 @@
 #include "editor/decimaltext.h"
 #include "editor/fillseries.h"
 #include "editor/localedatetime.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/testregistry.h"
 
 #include <QTest>

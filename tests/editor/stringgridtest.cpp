@@ -1,6 +1,6 @@
 #include "editor/stringgrid.h"
 #include "editor/columnautosizer.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/testregistry.h"
 

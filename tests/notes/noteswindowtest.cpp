@@ -2,7 +2,7 @@
 #include "notes/fontdialog.h"
 #include "notes/notesedit.h"
 #include "notes/rtfreader.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/restrictions.h"
 #include "support/tempdir.h"

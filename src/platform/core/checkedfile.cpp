@@ -1,6 +1,6 @@
-#include "platform/checkedfile.h"
+#include "platform/core/checkedfile.h"
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 // Not inlined, so the return address is the code that raised the error.
 [[gnu::noinline]] Exception::Exception(QString message)

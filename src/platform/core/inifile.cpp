@@ -1,7 +1,7 @@
-#include "platform/inifile.h"
+#include "platform/core/inifile.h"
 
-#include "platform/exceptions.h"
-#include "platform/savefile.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/savefile.h"
 
 #include <QFile>
 

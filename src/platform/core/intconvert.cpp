@@ -1,6 +1,6 @@
-#include "platform/intconvert.h"
+#include "platform/core/intconvert.h"
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/systeminfo.h"
+#include "platform/core/systeminfo.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "platform/programversion.h"
+#include "platform/core/programversion.h"
 
 VersionStrings programVersionStrings()
 {

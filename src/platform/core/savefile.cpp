@@ -1,7 +1,7 @@
-#include "platform/savefile.h"
+#include "platform/core/savefile.h"
 
-#include "platform/checkedfile.h"
-#include "platform/exceptions.h"
+#include "platform/core/checkedfile.h"
+#include "platform/core/exceptions.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
-#include "platform/dialogs.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
+#include "platform/gui/dialogs.h"
 
 #include <QApplication>
 #include <QPointer>

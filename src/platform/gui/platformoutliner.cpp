@@ -1,6 +1,6 @@
-#include "platform/platformoutliner.h"
+#include "platform/gui/platformoutliner.h"
 
-#include "platform/x11screenoutliner.h"
+#include "platform/gui/x11screenoutliner.h"
 
 #include <QGuiApplication>
 

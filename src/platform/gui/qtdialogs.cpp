@@ -1,4 +1,4 @@
-#include "platform/qtdialogs.h"
+#include "platform/gui/qtdialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "platform/windowplacement.h"
+#include "platform/gui/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "platform/x11screenoutliner.h"
+#include "platform/gui/x11screenoutliner.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/screenoutliner.h"
+#include "platform/gui/screenoutliner.h"
 
 struct _XDisplay;
 struct _XGC;

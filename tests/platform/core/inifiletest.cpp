@@ -1,4 +1,4 @@
-#include "platform/inifile.h"
+#include "platform/core/inifile.h"
 #include "support/restrictions.h"
 #include "support/tempdir.h"
 #include "support/testregistry.h"

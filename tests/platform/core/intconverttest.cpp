@@ -1,5 +1,5 @@
-#include "platform/intconvert.h"
-#include "platform/exceptions.h"
+#include "platform/core/intconvert.h"
+#include "platform/core/exceptions.h"
 #include "support/acceptedintegers.h"
 #include "support/testregistry.h"
 

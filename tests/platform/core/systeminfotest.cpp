@@ -1,4 +1,4 @@
-#include "platform/linuxsysteminfo.h"
+#include "platform/core/linuxsysteminfo.h"
 #include "support/testregistry.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "platform/errorreporting.h"
-#include "platform/exceptions.h"
+#include "platform/gui/errorreporting.h"
+#include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/testregistry.h"
 

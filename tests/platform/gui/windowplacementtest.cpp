@@ -1,4 +1,4 @@
-#include "platform/windowplacement.h"
+#include "platform/gui/windowplacement.h"
 #include "support/testregistry.h"
 
 #include <QTest>
