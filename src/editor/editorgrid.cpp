@@ -1,6 +1,6 @@
 #include "editor/editorgrid.h"
 
-#include "editor/gridpainter.h"
+#include "grid/view/gridpainter.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/intconvert.h"
 #include "platform/gui/errorreporting.h"

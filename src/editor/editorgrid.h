@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour/colourtable.h"
-#include "editor/stringgrid.h"
+#include "grid/stringgrid.h"
 
 #include <exception>
 #include <vector>

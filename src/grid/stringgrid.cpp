@@ -1,7 +1,7 @@
-#include "editor/stringgrid.h"
+#include "grid/stringgrid.h"
 
-#include "editor/gridpainter.h"
-#include "editor/inplaceeditor.h"
+#include "grid/input/inplaceeditor.h"
+#include "grid/view/gridpainter.h"
 #include "platform/core/exceptions.h"
 
 #include <QApplication>

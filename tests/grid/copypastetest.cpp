@@ -1,7 +1,7 @@
-#include "editor/cellstore.h"
-#include "editor/copyformat.h"
-#include "editor/pasteparser.h"
-#include "editor/transferlimits.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/transferlimits.h"
+#include "grid/transfer/copyformat.h"
+#include "grid/transfer/pasteparser.h"
 #include "platform/core/exceptions.h"
 #include "support/testregistry.h"
 

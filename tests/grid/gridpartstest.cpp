@@ -1,8 +1,8 @@
-#include "editor/cellstore.h"
-#include "editor/columnautosizer.h"
-#include "editor/gridaxis.h"
-#include "editor/gridgeometry.h"
-#include "editor/gridnavigator.h"
+#include "grid/input/gridnavigator.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/gridaxis.h"
+#include "grid/model/gridgeometry.h"
+#include "grid/view/columnautosizer.h"
 #include "support/testregistry.h"
 
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "editor/clickrules.h"
-#include "editor/edittracker.h"
-#include "editor/gridgeometry.h"
-#include "editor/gridselection.h"
-#include "editor/keymap.h"
+#include "grid/input/clickrules.h"
+#include "grid/input/keymap.h"
+#include "grid/model/edittracker.h"
+#include "grid/model/gridgeometry.h"
+#include "grid/model/gridselection.h"
 #include "support/testregistry.h"
 
 #include <QHash>

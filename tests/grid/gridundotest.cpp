@@ -1,5 +1,5 @@
-#include "editor/cellstore.h"
-#include "editor/gridundo.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/gridundo.h"
 #include "support/testregistry.h"
 
 #include <QTest>

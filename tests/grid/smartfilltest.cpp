@@ -1,8 +1,8 @@
-#include "editor/smartfill.h"
-#include "editor/cellstore.h"
-#include "editor/decimaltext.h"
-#include "editor/fillseries.h"
-#include "editor/localedatetime.h"
+#include "grid/fill/smartfill.h"
+#include "grid/fill/decimaltext.h"
+#include "grid/fill/fillseries.h"
+#include "grid/fill/localedatetime.h"
+#include "grid/model/cellstore.h"
 #include "platform/core/exceptions.h"
 #include "support/testregistry.h"
 

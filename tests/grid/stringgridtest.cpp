@@ -1,5 +1,5 @@
-#include "editor/stringgrid.h"
-#include "editor/columnautosizer.h"
+#include "grid/stringgrid.h"
+#include "grid/view/columnautosizer.h"
 #include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/testregistry.h"

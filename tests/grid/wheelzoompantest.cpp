@@ -1,7 +1,7 @@
-#include "editor/pancursors.h"
-#include "editor/panning.h"
-#include "editor/wheelscroll.h"
-#include "editor/zoomstep.h"
+#include "grid/input/pancursors.h"
+#include "grid/input/panning.h"
+#include "grid/input/wheelscroll.h"
+#include "grid/input/zoomstep.h"
 #include "support/testregistry.h"
 
 #include <QImage>

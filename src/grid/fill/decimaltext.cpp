@@ -1,4 +1,4 @@
-#include "editor/decimaltext.h"
+#include "grid/fill/decimaltext.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "editor/fillseries.h"
+#include "grid/fill/fillseries.h"
 
-#include "editor/decimaltext.h"
-#include "editor/localedatetime.h"
+#include "grid/fill/decimaltext.h"
+#include "grid/fill/localedatetime.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/intconvert.h"
 

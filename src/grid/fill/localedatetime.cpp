@@ -1,4 +1,4 @@
-#include "editor/localedatetime.h"
+#include "grid/fill/localedatetime.h"
 
 #include <QStringView>
 

@@ -1,8 +1,8 @@
-#include "editor/smartfill.h"
+#include "grid/fill/smartfill.h"
 
-#include "editor/cellstore.h"
-#include "editor/fillseries.h"
-#include "editor/transferlimits.h"
+#include "grid/fill/fillseries.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/transferlimits.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "editor/clickrules.h"
+#include "grid/input/clickrules.h"
 
-#include "editor/gridgeometry.h"
-#include "editor/gridselection.h"
+#include "grid/model/gridgeometry.h"
+#include "grid/model/gridselection.h"
 
 ClickRules::Press ClickRules::press(const GridGeometry &geometry, const GridSelection &selection, QPoint pos,
                                     Qt::MouseButton button)

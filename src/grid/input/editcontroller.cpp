@@ -1,7 +1,7 @@
-#include "editor/editcontroller.h"
+#include "grid/input/editcontroller.h"
 
-#include "editor/gridundo.h"
-#include "editor/inplaceeditor.h"
+#include "grid/input/inplaceeditor.h"
+#include "grid/model/gridundo.h"
 #include "platform/core/exceptions.h"
 
 #include <QApplication>

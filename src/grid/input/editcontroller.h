@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/edittracker.h"
-#include "editor/gridmodel.h"
+#include "grid/model/edittracker.h"
+#include "grid/model/gridmodel.h"
 
 #include <QPoint>
 #include <QString>

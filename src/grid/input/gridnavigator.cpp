@@ -1,4 +1,4 @@
-#include "editor/gridnavigator.h"
+#include "grid/input/gridnavigator.h"
 
 #include <algorithm>
 

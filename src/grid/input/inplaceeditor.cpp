@@ -1,7 +1,7 @@
-#include "editor/inplaceeditor.h"
+#include "grid/input/inplaceeditor.h"
 
-#include "editor/editorhost.h"
-#include "editor/keymap.h"
+#include "grid/input/editorhost.h"
+#include "grid/input/keymap.h"
 
 #include <QKeyEvent>
 

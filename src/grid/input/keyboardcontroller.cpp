@@ -1,10 +1,10 @@
-#include "editor/keyboardcontroller.h"
+#include "grid/input/keyboardcontroller.h"
 
-#include "editor/clipboardcontroller.h"
-#include "editor/editcontroller.h"
-#include "editor/gridmodel.h"
-#include "editor/gridundo.h"
-#include "editor/pancontroller.h"
+#include "grid/input/editcontroller.h"
+#include "grid/input/pancontroller.h"
+#include "grid/model/gridmodel.h"
+#include "grid/model/gridundo.h"
+#include "grid/transfer/clipboardcontroller.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/gridnavigator.h"
-#include "editor/keymap.h"
+#include "grid/input/gridnavigator.h"
+#include "grid/input/keymap.h"
 
 class ClipboardController;
 class EditController;

@@ -1,4 +1,4 @@
-#include "editor/keymap.h"
+#include "grid/input/keymap.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "editor/layoutcontroller.h"
+#include "grid/input/layoutcontroller.h"
 
-#include "editor/columnautosizer.h"
-#include "editor/editcontroller.h"
-#include "editor/gridmodel.h"
-#include "editor/scrollbarcontroller.h"
+#include "grid/input/editcontroller.h"
+#include "grid/input/scrollbarcontroller.h"
+#include "grid/model/gridmodel.h"
+#include "grid/view/columnautosizer.h"
 
 #include <QWidget>
 

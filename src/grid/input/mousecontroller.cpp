@@ -1,10 +1,10 @@
-#include "editor/mousecontroller.h"
+#include "grid/input/mousecontroller.h"
 
-#include "editor/clickrules.h"
-#include "editor/dragdropcontroller.h"
-#include "editor/editcontroller.h"
-#include "editor/gridmodel.h"
-#include "editor/pancontroller.h"
+#include "grid/input/clickrules.h"
+#include "grid/input/editcontroller.h"
+#include "grid/input/pancontroller.h"
+#include "grid/model/gridmodel.h"
+#include "grid/transfer/dragdropcontroller.h"
 
 #include <QMouseEvent>
 #include <QWidget>

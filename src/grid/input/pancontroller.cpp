@@ -1,7 +1,7 @@
-#include "editor/pancontroller.h"
+#include "grid/input/pancontroller.h"
 
-#include "editor/editcontroller.h"
-#include "editor/gridmodel.h"
+#include "grid/input/editcontroller.h"
+#include "grid/model/gridmodel.h"
 #include "platform/gui/errorreporting.h"
 
 #include <QCursor>

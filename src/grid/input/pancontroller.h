@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/pancursors.h"
-#include "editor/panning.h"
+#include "grid/input/pancursors.h"
+#include "grid/input/panning.h"
 
 #include <QPoint>
 #include <QTimer>

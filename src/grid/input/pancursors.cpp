@@ -1,4 +1,4 @@
-#include "editor/pancursors.h"
+#include "grid/input/pancursors.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/panning.h"
+#include "grid/input/panning.h"
 
 #include <QCursor>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "editor/panning.h"
+#include "grid/input/panning.h"
 
 #include <algorithm>
 

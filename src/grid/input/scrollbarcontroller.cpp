@@ -1,6 +1,6 @@
-#include "editor/scrollbarcontroller.h"
+#include "grid/input/scrollbarcontroller.h"
 
-#include "editor/gridmodel.h"
+#include "grid/model/gridmodel.h"
 
 #include <QScrollBar>
 

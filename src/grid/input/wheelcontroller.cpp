@@ -1,8 +1,8 @@
-#include "editor/wheelcontroller.h"
+#include "grid/input/wheelcontroller.h"
 
-#include "editor/editcontroller.h"
-#include "editor/gridmodel.h"
-#include "editor/zoomstep.h"
+#include "grid/input/editcontroller.h"
+#include "grid/input/zoomstep.h"
+#include "grid/model/gridmodel.h"
 
 #include <QApplication>
 #include <QWheelEvent>

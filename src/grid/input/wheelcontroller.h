@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/wheelscroll.h"
+#include "grid/input/wheelscroll.h"
 
 class EditController;
 class QWheelEvent;

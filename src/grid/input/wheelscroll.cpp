@@ -1,4 +1,4 @@
-#include "editor/wheelscroll.h"
+#include "grid/input/wheelscroll.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "editor/zoomstep.h"
+#include "grid/input/zoomstep.h"
 
 #include <QtGlobal>
 

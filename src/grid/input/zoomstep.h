@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/gridgeometry.h"
+#include "grid/model/gridgeometry.h"
 
 #include <optional>
 #include <span>

@@ -1,4 +1,4 @@
-#include "editor/cellstore.h"
+#include "grid/model/cellstore.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor/edittracker.h"
+#include "grid/model/edittracker.h"
 
 void EditTracker::rearm(const CheckTarget &target)
 {

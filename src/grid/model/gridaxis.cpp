@@ -1,4 +1,4 @@
-#include "editor/gridaxis.h"
+#include "grid/model/gridaxis.h"
 
 #include <algorithm>
 

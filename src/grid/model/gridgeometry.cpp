@@ -1,4 +1,4 @@
-#include "editor/gridgeometry.h"
+#include "grid/model/gridgeometry.h"
 
 GridGeometry::GridGeometry(int colCount, int rowCount, int fixedCols, int fixedRows, int colWidth,
                            int rowHeight)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/gridaxis.h"
+#include "grid/model/gridaxis.h"
 
 #include <QPoint>
 #include <QRect>

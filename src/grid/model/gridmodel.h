@@ -1,10 +1,10 @@
 #pragma once
 
-#include "editor/cellstore.h"
-#include "editor/edittracker.h"
-#include "editor/gridgeometry.h"
-#include "editor/gridselection.h"
-#include "editor/gridstyle.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/edittracker.h"
+#include "grid/model/gridgeometry.h"
+#include "grid/model/gridselection.h"
+#include "grid/model/gridstyle.h"
 
 // The grid's document and view state, shared by its controllers and its
 // painter: cell texts, layout, selection, edit tracking and style.

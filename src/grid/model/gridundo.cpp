@@ -1,4 +1,4 @@
-#include "editor/gridundo.h"
+#include "grid/model/gridundo.h"
 
 #include <algorithm>
 

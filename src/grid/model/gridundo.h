@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/cellstore.h"
+#include "grid/model/cellstore.h"
 
 #include <QPoint>
 #include <QRect>

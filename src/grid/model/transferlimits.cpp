@@ -1,4 +1,4 @@
-#include "editor/transferlimits.h"
+#include "grid/model/transferlimits.h"
 
 #include "platform/core/exceptions.h"
 

@@ -1,10 +1,10 @@
-#include "editor/clipboardcontroller.h"
+#include "grid/transfer/clipboardcontroller.h"
 
-#include "editor/copyformat.h"
-#include "editor/gridmodel.h"
-#include "editor/gridundo.h"
-#include "editor/pasteparser.h"
-#include "editor/smartfill.h"
+#include "grid/fill/smartfill.h"
+#include "grid/model/gridmodel.h"
+#include "grid/model/gridundo.h"
+#include "grid/transfer/copyformat.h"
+#include "grid/transfer/pasteparser.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

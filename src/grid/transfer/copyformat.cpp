@@ -1,7 +1,7 @@
-#include "editor/copyformat.h"
+#include "grid/transfer/copyformat.h"
 
-#include "editor/cellstore.h"
-#include "editor/transferlimits.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/transferlimits.h"
 #include "platform/core/exceptions.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "editor/csvfile.h"
+#include "grid/transfer/csvfile.h"
 
-#include "editor/transferlimits.h"
+#include "grid/model/transferlimits.h"
 #include "platform/core/checkedfile.h"
 #include "platform/core/exceptions.h"
 

@@ -1,9 +1,9 @@
-#include "editor/csvloader.h"
+#include "grid/transfer/csvloader.h"
 
-#include "editor/cellstore.h"
-#include "editor/csvfile.h"
-#include "editor/csvreader.h"
-#include "editor/transferlimits.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/transferlimits.h"
+#include "grid/transfer/csvfile.h"
+#include "grid/transfer/csvreader.h"
 
 namespace {
 

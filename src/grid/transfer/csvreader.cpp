@@ -1,6 +1,6 @@
-#include "editor/csvreader.h"
+#include "grid/transfer/csvreader.h"
 
-#include "editor/csvscanner.h"
+#include "grid/transfer/csvscanner.h"
 
 #include <algorithm>
 #include <cstring>

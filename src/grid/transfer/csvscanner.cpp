@@ -1,4 +1,4 @@
-#include "editor/csvscanner.h"
+#include "grid/transfer/csvscanner.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "editor/dragdropcontroller.h"
+#include "grid/transfer/dragdropcontroller.h"
 
-#include "editor/copyformat.h"
-#include "editor/csvloader.h"
-#include "editor/gridmodel.h"
-#include "editor/gridundo.h"
-#include "editor/pasteparser.h"
+#include "grid/model/gridmodel.h"
+#include "grid/model/gridundo.h"
+#include "grid/transfer/copyformat.h"
+#include "grid/transfer/csvloader.h"
+#include "grid/transfer/pasteparser.h"
 #include "platform/gui/errorreporting.h"
 
 #include <QDrag>

@@ -1,7 +1,7 @@
-#include "editor/pasteparser.h"
+#include "grid/transfer/pasteparser.h"
 
-#include "editor/cellstore.h"
-#include "editor/transferlimits.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/transferlimits.h"
 #include "platform/core/exceptions.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "editor/celltextcache.h"
+#include "grid/view/celltextcache.h"
 
 #include <QTransform>
 

@@ -1,6 +1,6 @@
-#include "editor/columnautosizer.h"
+#include "grid/view/columnautosizer.h"
 
-#include "editor/cellstore.h"
+#include "grid/model/cellstore.h"
 
 #include <algorithm>
 

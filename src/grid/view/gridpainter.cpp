@@ -1,4 +1,4 @@
-#include "editor/gridpainter.h"
+#include "grid/view/gridpainter.h"
 
 #include <QPainter>
 #include <QPolygon>

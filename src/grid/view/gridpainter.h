@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/gridscene.h"
+#include "grid/view/gridscene.h"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "editor/cellstore.h"
-#include "editor/celltextcache.h"
-#include "editor/edittracker.h"
-#include "editor/gridgeometry.h"
-#include "editor/gridselection.h"
-#include "editor/gridstyle.h"
+#include "grid/model/cellstore.h"
+#include "grid/model/edittracker.h"
+#include "grid/model/gridgeometry.h"
+#include "grid/model/gridselection.h"
+#include "grid/model/gridstyle.h"
+#include "grid/view/celltextcache.h"
 
 #include <QFlags>
 #include <QPalette>
