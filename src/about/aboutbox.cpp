@@ -1,7 +1,7 @@
-#include "editor/aboutbox.h"
+#include "about/aboutbox.h"
 
-#include "editor/aboutlabel.h"
-#include "editor/aboutlayout.h"
+#include "about/aboutlabel.h"
+#include "about/aboutlayout.h"
 #include "platform/gui/windowfont.h"
 
 #include <QFrame>

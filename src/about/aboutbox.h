@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/abouttexts.h"
+#include "about/abouttexts.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "editor/aboutlabel.h"
+#include "about/aboutlabel.h"
 
 #include <QPainter>
 

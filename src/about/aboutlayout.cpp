@@ -1,4 +1,4 @@
-#include "editor/aboutlayout.h"
+#include "about/aboutlayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor/aboutpicture.h"
+#include "about/aboutpicture.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "editor/abouttexts.h"
+#include "about/abouttexts.h"
 
-#include "editor/aboutsettings.h"
+#include "about/aboutsettings.h"
 #include "platform/core/programversion.h"
 #include "platform/core/systeminfo.h"
 

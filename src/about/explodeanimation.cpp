@@ -1,4 +1,4 @@
-#include "editor/explodeanimation.h"
+#include "about/explodeanimation.h"
 
 #include "platform/gui/screenoutliner.h"
 

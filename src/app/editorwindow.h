@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/aboutsettings.h"
+#include "about/aboutsettings.h"
 #include "platform/gui/windowplacement.h"
 
 #include <QMainWindow>

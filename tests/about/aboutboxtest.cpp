@@ -1,5 +1,5 @@
-#include "editor/aboutbox.h"
-#include "editor/aboutlabel.h"
+#include "about/aboutbox.h"
+#include "about/aboutlabel.h"
 #include "support/testregistry.h"
 
 #include <QLabel>
