@@ -1,7 +1,7 @@
 #include "notes/notesedit.h"
 
-#include "notes/richtextdocument.h"
-#include "notes/rtfreader.h"
+#include "notes/rtf/richtextdocument.h"
+#include "notes/rtf/rtfreader.h"
 #include "platform/gui/errorreporting.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "notes/notesfile.h"
 
-#include "notes/codepage.h"
-#include "notes/rtfreader.h"
-#include "notes/rtfwriter.h"
+#include "notes/rtf/codepage.h"
+#include "notes/rtf/rtfreader.h"
+#include "notes/rtf/rtfwriter.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/savefile.h"
 

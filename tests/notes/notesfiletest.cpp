@@ -1,5 +1,5 @@
 #include "notes/notesfile.h"
-#include "notes/rtfreader.h"
+#include "notes/rtf/rtfreader.h"
 #include "platform/core/exceptions.h"
 #include "support/restrictions.h"
 #include "support/tempdir.h"

@@ -1,7 +1,7 @@
 #include "notes/noteswindow.h"
 #include "notes/fontdialog.h"
 #include "notes/notesedit.h"
-#include "notes/rtfreader.h"
+#include "notes/rtf/rtfreader.h"
 #include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/restrictions.h"

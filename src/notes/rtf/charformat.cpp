@@ -1,4 +1,4 @@
-#include "notes/charformat.h"
+#include "notes/rtf/charformat.h"
 
 #include <QBrush>
 

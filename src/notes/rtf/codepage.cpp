@@ -1,4 +1,4 @@
-#include "notes/codepage.h"
+#include "notes/rtf/codepage.h"
 
 #include <array>
 #include <utility>

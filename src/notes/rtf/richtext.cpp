@@ -1,4 +1,4 @@
-#include "notes/richtext.h"
+#include "notes/rtf/richtext.h"
 
 void RichText::append(QStringView text, const QTextCharFormat &format)
 {

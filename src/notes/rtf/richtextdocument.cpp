@@ -1,4 +1,4 @@
-#include "notes/richtextdocument.h"
+#include "notes/rtf/richtextdocument.h"
 
 #include <QHash>
 #include <QTextBlock>

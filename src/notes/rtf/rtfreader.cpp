@@ -1,8 +1,8 @@
-#include "notes/rtfreader.h"
+#include "notes/rtf/rtfreader.h"
 
-#include "notes/codepage.h"
-#include "notes/rtftables.h"
-#include "notes/rtfwords.h"
+#include "notes/rtf/codepage.h"
+#include "notes/rtf/rtftables.h"
+#include "notes/rtf/rtfwords.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "notes/rtftables.h"
+#include "notes/rtf/rtftables.h"
 
 #include <algorithm>
 

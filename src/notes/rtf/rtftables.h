@@ -1,7 +1,7 @@
 #pragma once
 
-#include "notes/charformat.h"
-#include "notes/rtfwords.h"
+#include "notes/rtf/charformat.h"
+#include "notes/rtf/rtfwords.h"
 
 #include <QHash>
 #include <QRgb>

@@ -1,6 +1,6 @@
-#include "notes/rtfwords.h"
+#include "notes/rtf/rtfwords.h"
 
-#include "notes/codepage.h"
+#include "notes/rtf/codepage.h"
 
 #include <algorithm>
 #include <climits>

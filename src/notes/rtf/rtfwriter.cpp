@@ -1,6 +1,6 @@
-#include "notes/rtfwriter.h"
+#include "notes/rtf/rtfwriter.h"
 
-#include "notes/codepage.h"
+#include "notes/rtf/codepage.h"
 
 #include <QList>
 

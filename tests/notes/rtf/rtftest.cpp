@@ -1,5 +1,5 @@
-#include "notes/rtfreader.h"
-#include "notes/rtfwriter.h"
+#include "notes/rtf/rtfreader.h"
+#include "notes/rtf/rtfwriter.h"
 #include "support/testregistry.h"
 
 #include <QTest>
