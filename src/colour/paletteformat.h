@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/dialogs.h"
+#include "platform/core/filefilter.h"
 
 #include <QByteArray>
 #include <QString>

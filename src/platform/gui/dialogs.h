@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/filefilter.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,12 +9,6 @@
 #include <vector>
 
 class QWidget;
-
-// One choice of a file dialog's type list: "SPL Files" with "*.spl".
-struct FileFilter {
-    QString name;
-    QStringList patterns;
-};
 
 struct FileDialogRequest {
     QString title;
