@@ -3,6 +3,7 @@
 #include "about/aboutbox.h"
 #include "about/aboutlayout.h"
 #include "about/aboutpicture.h"
+#include "about/abouttexts.h"
 #include "about/explodeanimation.h"
 #include "platform/core/programversion.h"
 #include "platform/core/systeminfo.h"
@@ -41,7 +42,8 @@ bool AboutSettings::execute(QWidget *owner) const
 {
     AboutContent content;
     content.caption = captionTitle;
-    content.texts = aboutTexts(*this, programVersionStrings(), QCoreApplication::applicationName());
+    content.texts = aboutTexts({appName, version, description, copyright}, useResInfo,
+                               programVersionStrings(), QCoreApplication::applicationName());
     content.system = systemTexts(hostSystemInfo());
     content.picture = aboutPicture(iconImage(icon.isNull() ? QApplication::windowIcon() : icon),
                                    QApplication::palette().color(QPalette::Button));

@@ -1,6 +1,5 @@
 #include "about/abouttexts.h"
 
-#include "about/aboutsettings.h"
 #include "platform/core/programversion.h"
 #include "platform/core/systeminfo.h"
 
@@ -24,19 +23,18 @@ std::uint64_t kilobytes(std::uint64_t bytes)
 
 } // namespace
 
-AboutTexts aboutTexts(const AboutSettings &settings, const VersionStrings &version,
+AboutTexts aboutTexts(const AboutTexts &given, bool useResInfo, const VersionStrings &version,
                       const QString &applicationTitle)
 {
-    const bool fromVersion = settings.useResInfo;
-    AboutTexts texts{settings.appName, settings.version, settings.description, settings.copyright};
+    AboutTexts texts = given;
     if (isBlank(texts.title))
-        texts.title = fromVersion ? version.productName : applicationTitle;
+        texts.title = useResInfo ? version.productName : applicationTitle;
     // The version and copyright lines count as blank only when empty.
-    if (texts.version.isEmpty() && fromVersion)
+    if (texts.version.isEmpty() && useResInfo)
         texts.version = QStringLiteral("Version ") + version.productVersion;
     if (isBlank(texts.description))
-        texts.description = fromVersion ? version.fileDescription : QString();
-    if (texts.copyright.isEmpty() && fromVersion)
+        texts.description = useResInfo ? version.fileDescription : QString();
+    if (texts.copyright.isEmpty() && useResInfo)
         texts.copyright = QLatin1Char('\r') + version.legalCopyright;
     return texts;
 }

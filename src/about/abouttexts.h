@@ -2,7 +2,6 @@
 
 #include <QString>
 
-struct AboutSettings;
 struct VersionStrings;
 class SystemInfo;
 
@@ -16,10 +15,10 @@ struct AboutTexts {
     friend bool operator==(const AboutTexts &, const AboutTexts &) = default;
 };
 
-// The settings' texts, with the fallbacks for blank ones: the program's
-// version strings when `useResInfo` is on, the application title or nothing
-// when it is off.
-[[nodiscard]] AboutTexts aboutTexts(const AboutSettings &settings, const VersionStrings &version,
+// The texts the settings give, with the fallbacks for blank ones: the
+// program's version strings when `useResInfo` is on, the application title
+// or nothing when it is off.
+[[nodiscard]] AboutTexts aboutTexts(const AboutTexts &given, bool useResInfo, const VersionStrings &version,
                                     const QString &applicationTitle);
 
 // The two columns of the system-information block, lines parted by "\r".

@@ -75,15 +75,10 @@ private slots:
         QFETCH(bool, useResInfo);
         QFETCH(bool, entriesBuiltIn);
         QFETCH(QStringList, shown);
-        AboutSettings about;
-        about.appName = settings[0];
-        about.version = settings[1];
-        about.description = settings[2];
-        about.copyright = settings[3];
-        about.useResInfo = useResInfo;
+        const AboutTexts given{settings[0], settings[1], settings[2], settings[3]};
         const VersionStrings version =
             entriesBuiltIn ? VersionStrings{"Product", "2.5", "Describes", "Rights"} : VersionStrings{};
-        const AboutTexts texts = aboutTexts(about, version, QStringLiteral("App Title"));
+        const AboutTexts texts = aboutTexts(given, useResInfo, version, QStringLiteral("App Title"));
         QCOMPARE((QStringList{texts.title, texts.version, texts.description, texts.copyright}), shown);
     }
 
@@ -94,7 +89,9 @@ private slots:
         QVERIFY(!built.productName.isEmpty());
         AboutSettings blank;
         blank.appName = blank.version = QString();
-        const AboutTexts texts = aboutTexts(blank, built, QString());
+        const AboutTexts texts =
+            aboutTexts({blank.appName, blank.version, blank.description, blank.copyright}, blank.useResInfo,
+                       built, QString());
         QCOMPARE(texts.title + QLatin1Char('|') + texts.version,
                  built.productName + "|Version " + built.productVersion);
     }
