@@ -30,8 +30,6 @@ public:
     // and leaves the entry as it was.
     void toTable(int entry);
 
-    [[nodiscard]] QString cellText(int col, int row) const { return cell(col, row); }
-
     // The text of the cell most recently taken into editing.
     [[nodiscard]] const QString &oldCellText() const;
     void setOldCellText(const QString &text);
