@@ -46,7 +46,6 @@ public:
     void recordEdit(QPoint cell, const QString &before, const QString &after);
 
     [[nodiscard]] bool canUndo() const;
-    [[nodiscard]] bool canRedo() const { return stack_.canRedo(); }
     void undo();
     void redo();
     // Forgets every step (a new file was opened).
