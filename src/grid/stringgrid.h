@@ -161,6 +161,11 @@ private:
     void editorFocusIn(QFocusEvent *event) override;
     void editorFocusOut(QFocusEvent *event) override;
 
+    // Members are built in the order they are declared, and each controller
+    // is handed the model, the undo stack, the editor and the controllers
+    // declared above it (the keyboard takes the clipboard and panning, the
+    // mouse drag and drop, the layout the scroll bars). Keep this order: a
+    // member declared below one that takes it is handed over unbuilt.
     GridModel model_;
     GridUndo undo_;
     InplaceEditor *editor_;
