@@ -1,5 +1,7 @@
 #include "about/aboutlabel.h"
 
+#include "platform/core/linebreaks.h"
+
 #include <QPainter>
 
 namespace {
@@ -7,18 +9,11 @@ namespace {
 // No mnemonic flag, so "&" stays an ordinary character.
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
-// Qt draws "\r" as a space; here it breaks the line.
-QString withLineBreaks(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 } // namespace
 
+// Qt draws "\r" as a space; here it breaks the line.
 AboutLabel::AboutLabel(const QString &text, QWidget *parent)
-    : QWidget(parent), shown_(withLineBreaks(text)), text_(text)
+    : QWidget(parent), shown_(withLineBreaks(text, u"\n")), text_(text)
 {
 }
 

@@ -1,5 +1,7 @@
 #include "grid/transfer/csvscanner.h"
 
+#include "platform/core/linebreaks.h"
+
 namespace {
 
 constexpr char kQuote = '"';
@@ -124,16 +126,5 @@ QString CsvScanner::decode(QByteArrayView bytes) const
 
 QByteArray CsvScanner::withGridBreaks(QByteArrayView bytes)
 {
-    QByteArray result;
-    result.reserve(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') {
-            result += "\r\n";
-            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            result += bytes[i];
-        }
-    }
-    return result;
+    return withLineBreaks(bytes, "\r\n");
 }

@@ -1,5 +1,7 @@
 #include "grid/view/gridpainter.h"
 
+#include "platform/core/linebreaks.h"
+
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
@@ -22,15 +24,10 @@ void drawRaisedEdge(QPainter &painter, const QRect &rect, const QPalette &palett
     painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), shadow);
 }
 
-// Line breaks as the grid draws them: CR, CR LF (and a lone LF) end a line.
+// Line breaks as the grid draws them: CR, CR LF and a lone LF end a line.
 QString displayText(const QString &text)
 {
-    if (!text.contains(QLatin1Char('\r')))
-        return text;
-    QString result = text;
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return result;
+    return withLineBreaks(text, u"\n");
 }
 
 } // namespace
