@@ -38,5 +38,6 @@ private slots:
     }
 };
 
-DAVOVO_TEST(LineBreaksTest)
+DAVOVO_TEST(LineBreaksTest);
+
 #include "linebreakstest.moc"
