@@ -5,8 +5,8 @@
 
 #include "notes/notesedit.h"
 #include "notes/noteswindow.h"
-#include "notes/rtfreader.h"
-#include "notes/rtfwriter.h"
+#include "notes/rtf/rtfreader.h"
+#include "notes/rtf/rtfwriter.h"
 
 #include "benchsupport.h"
 

@@ -10,7 +10,7 @@
 #include "app/application.h"
 #include "app/windowset.h"
 #include "editor/editorgrid.h"
-#include "platform/dialogs.h"
+#include "platform/gui/dialogs.h"
 #include "settings/settingsfile.h"
 
 #include <QAction>
@@ -227,7 +227,7 @@ private:
         type(value.text);
         press(Qt::Key_Return);
         expect(col, row, value.byte);
-        return grid().cellText(col, row) == value.text;
+        return grid().cell(col, row) == value.text;
     }
 
     bool pasteAt(int col, int row)

@@ -4,10 +4,10 @@
 // same run: reading the file and splitting it at the delimiter in a tight
 // loop.
 
-#include "editor/cellstore.h"
-#include "editor/copyformat.h"
-#include "editor/csvloader.h"
-#include "editor/pasteparser.h"
+#include "grid/model/cellstore.h"
+#include "grid/transfer/copyformat.h"
+#include "grid/transfer/csvloader.h"
+#include "grid/transfer/pasteparser.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

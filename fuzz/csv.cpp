@@ -1,10 +1,10 @@
 // The CSV delimiter detection and reader: any bytes load into a small grid
 // or are refused with nothing changed; counts only grow.
 
-#include "editor/cellstore.h"
-#include "editor/csvloader.h"
-#include "editor/csvreader.h"
-#include "platform/exceptions.h"
+#include "grid/model/cellstore.h"
+#include "grid/transfer/csvloader.h"
+#include "grid/transfer/csvreader.h"
+#include "platform/core/exceptions.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // The key must hold the value, and every other line of the file must stay
 // as it was, in its order.
 
-#include "platform/inifile.h"
+#include "platform/core/inifile.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 // The integer conversion against a plain reference of its rules: the same
 // value, or the same failure, for any text.
 
-#include "platform/exceptions.h"
-#include "platform/intconvert.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/intconvert.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,10 +3,10 @@
 // The cells written must be the fields of the text, counted independently,
 // and a refusal must change nothing.
 
-#include "editor/cellstore.h"
-#include "editor/pasteparser.h"
-#include "editor/smartfill.h"
-#include "platform/exceptions.h"
+#include "grid/fill/smartfill.h"
+#include "grid/model/cellstore.h"
+#include "grid/transfer/pasteparser.h"
+#include "platform/core/exceptions.h"
 
 #include <QLocale>
 #include <QRect>

@@ -2,9 +2,9 @@
 // document read from the input, and one built from the input, come back
 // from their written RTF unchanged.
 
-#include "notes/richtext.h"
-#include "notes/rtfreader.h"
-#include "notes/rtfwriter.h"
+#include "notes/rtf/richtext.h"
+#include "notes/rtf/rtfreader.h"
+#include "notes/rtf/rtfwriter.h"
 
 #include <QGuiApplication>
 

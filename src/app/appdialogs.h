@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qtdialogs.h"
+#include "platform/gui/qtdialogs.h"
 
 // The real dialogs: Qt's boxes and file dialogs, and the program's own
 // folder browser.

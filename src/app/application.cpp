@@ -1,7 +1,7 @@
 #include "app/application.h"
 
-#include "platform/errorreporting.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QIcon>
 

@@ -5,9 +5,9 @@
 #include "editor/editorgrid.h"
 #include "editor/opencommand.h"
 #include "notes/noteswindow.h"
-#include "platform/errorreporting.h"
-#include "platform/windowfont.h"
-#include "platform/windowplacement.h"
+#include "platform/gui/errorreporting.h"
+#include "platform/gui/windowfont.h"
+#include "platform/gui/windowplacement.h"
 #include "settings/startfolder.h"
 
 #include <QCloseEvent>

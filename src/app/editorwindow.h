@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/aboutsettings.h"
-#include "platform/windowplacement.h"
+#include "about/aboutsettings.h"
+#include "platform/gui/windowplacement.h"
 
 #include <QMainWindow>
 

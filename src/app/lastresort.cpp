@@ -1,8 +1,8 @@
 #include "app/lastresort.h"
 
-#include "platform/dialogs.h"
-#include "platform/errorreporting.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
+#include "platform/gui/dialogs.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 
 #include "app/application.h"
 #include "editor/opencommand.h"
-#include "platform/errorreporting.h"
-#include "platform/windowfont.h"
-#include "platform/windowplacement.h"
+#include "platform/gui/errorreporting.h"
+#include "platform/gui/windowfont.h"
+#include "platform/gui/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/windowplacement.h"
+#include "platform/gui/windowplacement.h"
 #include "settings/startfolder.h"
 
 #include <QWidget>
@@ -31,9 +31,11 @@ public:
     // Hides this window and shows the editor.
     void Button5Click();
 
+    // A named step of the editor's Open, which OpenCommand carries out.
     // Chooses an SPL or PAL file, starting in the remembered start folder,
     // and reads its colour table; false when the user cancels the dialog.
     [[nodiscard]] bool Button3Click();
+    // A named step of the editor's Open and Import Colors, which their commands carry out.
     // Fills the editor's grid from the colour table.
     void Button4Click();
 

@@ -1,7 +1,7 @@
 #include "colour/colourset.h"
 
-#include "platform/checkedfile.h"
-#include "platform/savefile.h"
+#include "platform/core/checkedfile.h"
+#include "platform/core/savefile.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 // A palette file that does not hold what its format says: the message names
 // the line or the byte offset where it goes wrong.

@@ -6,8 +6,8 @@
 #include "colour/jascpalette.h"
 #include "colour/paletteerror.h"
 #include "colour/riffpalette.h"
-#include "platform/checkedfile.h"
-#include "platform/savefile.h"
+#include "platform/core/checkedfile.h"
+#include "platform/core/savefile.h"
 
 #include <QFileInfo>
 

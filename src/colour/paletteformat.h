@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialogs.h"
+#include "platform/core/filefilter.h"
 
 #include <QByteArray>
 #include <QString>

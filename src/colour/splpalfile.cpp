@@ -1,7 +1,7 @@
 #include "colour/splpalfile.h"
 
-#include "platform/checkedfile.h"
-#include "platform/exceptions.h"
+#include "platform/core/checkedfile.h"
+#include "platform/core/exceptions.h"
 
 namespace {
 

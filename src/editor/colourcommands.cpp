@@ -2,7 +2,7 @@
 
 #include "colour/palettefile.h"
 #include "editor/editorgrid.h"
-#include "platform/intconvert.h"
+#include "platform/core/intconvert.h"
 
 ColourCommands::ColourCommands(EditorGrid &grid, ColourTable &table, SplPalFile &file)
     : grid_(grid), table_(table), file_(file)
@@ -63,7 +63,7 @@ ColourTable ColourCommands::mergedWithGrid(const Palette &palette) const
     for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
         for (int k = 0; k < ColourTable::kEntrySize; ++k) {
             const std::optional<quint8> value = palette.byte(entry, k);
-            merged.setByte(entry, k, value ? *value : quint8(strToInt(grid_.cellText(entry + 1, k + 1))));
+            merged.setByte(entry, k, value ? *value : quint8(strToInt(grid_.cell(entry + 1, k + 1))));
         }
     }
     return merged;

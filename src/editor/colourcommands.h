@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour/splpalfile.h"
-#include "platform/dialogs.h"
+#include "platform/gui/dialogs.h"
 
 class EditorGrid;
 class Palette;

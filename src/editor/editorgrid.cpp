@@ -1,10 +1,10 @@
 #include "editor/editorgrid.h"
 
-#include "editor/gridpainter.h"
-#include "platform/errorreporting.h"
-#include "platform/exceptions.h"
-#include "platform/intconvert.h"
-#include "platform/windowfont.h"
+#include "grid/view/gridpainter.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/intconvert.h"
+#include "platform/gui/errorreporting.h"
+#include "platform/gui/windowfont.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour/colourtable.h"
-#include "editor/stringgrid.h"
+#include "grid/stringgrid.h"
 
 #include <exception>
 #include <vector>
@@ -29,8 +29,6 @@ public:
     // (low 8 bits of each); a text that is not an integer raises its error
     // and leaves the entry as it was.
     void toTable(int entry);
-
-    [[nodiscard]] QString cellText(int col, int row) const { return cell(col, row); }
 
     // The text of the cell most recently taken into editing.
     [[nodiscard]] const QString &oldCellText() const;

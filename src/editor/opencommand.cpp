@@ -47,5 +47,5 @@ void OpenCommand::run(QWidget &startWindow, QWidget &editorWindow, const QList<Q
     for (QAction *command : fileCommands)
         command->setEnabled(true);
     editorWindow.setWindowTitle(QStringLiteral("Editing ") + file_.binding()->path);
-    grid_.setOldCellText(grid_.cellText(1, 1));
+    grid_.setOldCellText(grid_.cell(1, 1));
 }

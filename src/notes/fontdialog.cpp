@@ -1,7 +1,7 @@
 #include "notes/fontdialog.h"
 
 #include "notes/dialogplacement.h"
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notes/charformat.h"
+#include "notes/rtf/charformat.h"
 
 #include <QDialog>
 

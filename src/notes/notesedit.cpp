@@ -1,8 +1,8 @@
 #include "notes/notesedit.h"
 
-#include "notes/richtextdocument.h"
-#include "notes/rtfreader.h"
-#include "platform/errorreporting.h"
+#include "notes/rtf/richtextdocument.h"
+#include "notes/rtf/rtfreader.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QApplication>
 #include <QMimeData>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "notes/charformat.h"
-#include "notes/richtext.h"
+#include "notes/rtf/charformat.h"
+#include "notes/rtf/richtext.h"
 
 #include <QTextEdit>
 

@@ -1,10 +1,11 @@
 #include "notes/notesfile.h"
 
-#include "notes/codepage.h"
-#include "notes/rtfreader.h"
-#include "notes/rtfwriter.h"
-#include "platform/exceptions.h"
-#include "platform/savefile.h"
+#include "notes/rtf/codepage.h"
+#include "notes/rtf/rtfreader.h"
+#include "notes/rtf/rtfwriter.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/linebreaks.h"
+#include "platform/core/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,19 +29,7 @@ QString decodedPlainText(QByteArrayView bytes)
 // Plain text with every CR, LF or CR LF as one paragraph break.
 RichText plainText(QByteArrayView bytes)
 {
-    const QString decoded = decodedPlainText(bytes);
-    QString text;
-    text.reserve(decoded.size());
-    for (qsizetype i = 0; i < decoded.size(); ++i) {
-        const QChar c = decoded[i];
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            text += QChar::ParagraphSeparator;
-            if (c == QLatin1Char('\r') && i + 1 < decoded.size() && decoded[i + 1] == QLatin1Char('\n'))
-                ++i;
-        } else {
-            text += c;
-        }
-    }
+    const QString text = withLineBreaks(decodedPlainText(bytes), QString(QChar::ParagraphSeparator));
     RichText rich;
     rich.append(text, QTextCharFormat());
     return rich;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notes/richtext.h"
+#include "notes/rtf/richtext.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 
 #include "notes/fontdialog.h"
 #include "notes/notesedit.h"
-#include "platform/errorreporting.h"
-#include "platform/windowfont.h"
+#include "platform/gui/errorreporting.h"
+#include "platform/gui/windowfont.h"
 
 #include <QApplication>
 #include <QMenuBar>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "notes/notesfile.h"
-#include "platform/programfolder.h"
-#include "platform/windowplacement.h"
+#include "platform/core/programfolder.h"
+#include "platform/gui/windowplacement.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #include "settings/folderbrowser.h"
 
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 #include "settings/browserplacement.h"
 #include "settings/pathshortening.h"
 

@@ -1,8 +1,8 @@
 #include "settings/settingsfile.h"
 
-#include "platform/exceptions.h"
-#include "platform/inifile.h"
-#include "platform/programfolder.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/inifile.h"
+#include "platform/core/programfolder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "settings/startfolder.h"
 
-#include "platform/dialogs.h"
+#include "platform/gui/dialogs.h"
 
 namespace {
 

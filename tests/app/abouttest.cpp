@@ -1,5 +1,5 @@
+#include "about/aboutbox.h"
 #include "app/windowset.h"
-#include "editor/aboutbox.h"
 #include "support/testregistry.h"
 
 #include <QPushButton>

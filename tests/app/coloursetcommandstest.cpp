@@ -27,10 +27,10 @@ private slots:
 
         recordedDialogs().answer(set);
         f.editor().ImportColors1Click();
-        QCOMPARE(f.grid().cellText(1, 1), QStringLiteral("12"));
-        QCOMPARE(f.grid().cellText(1, 2), QStringLiteral("255"));
-        QCOMPARE(f.grid().cellText(1, 3), QStringLiteral("44"));
-        QCOMPARE(f.grid().cellText(246, 4), QStringLiteral("255"));
+        QCOMPARE(f.grid().cell(1, 1), QStringLiteral("12"));
+        QCOMPARE(f.grid().cell(1, 2), QStringLiteral("255"));
+        QCOMPARE(f.grid().cell(1, 3), QStringLiteral("44"));
+        QCOMPARE(f.grid().cell(246, 4), QStringLiteral("255"));
         QVERIFY(f.grid().isIndicatorOn());
 
         const auto &shown = recordedDialogs().shown();
@@ -56,8 +56,8 @@ private slots:
         const QByteArray set = TempDir::pattern(1000);
         recordedDialogs().answer(f.dir.write(QStringLiteral("big.clr"), set));
         f.editor().ImportColors1Click();
-        QCOMPARE(f.grid().cellText(1, 1), QString::number(quint8(set[0])));
-        QCOMPARE(f.grid().cellText(246, 4), QString::number(quint8(set[983])));
+        QCOMPARE(f.grid().cell(1, 1), QString::number(quint8(set[0])));
+        QCOMPARE(f.grid().cell(246, 4), QString::number(quint8(set[983])));
         // The SPL file changes only at the next Save.
         QCOMPARE(f.dir.read(QStringLiteral("a.spl")), TempDir::pattern(1200));
     }
@@ -66,11 +66,11 @@ private slots:
     {
         EditorFixture f;
         f.open(f.makeFile(QStringLiteral("a.spl"), 1200));
-        const QString before = f.grid().cellText(5, 2);
+        const QString before = f.grid().cell(5, 2);
         recordedDialogs().answer(f.dir.write(QStringLiteral("short.clr"), QByteArray(983, '\x07')));
         guarded([&] { f.editor().ImportColors1Click(); });
         QCOMPARE(recordedDialogs().errors(), QStringList{"Read beyond end of file."});
-        QCOMPARE(f.grid().cellText(5, 2), before);
+        QCOMPARE(f.grid().cell(5, 2), before);
         QVERIFY(!f.grid().isIndicatorOn());
         QCOMPARE(f.windows.table.byte(4, 1), quint8(TempDir::pattern(1200)[68 + 4 * 4 + 1]));
     }
@@ -88,13 +88,13 @@ private slots:
         QFETCH(QString, information);
         EditorFixture f;
         f.open(f.makeFile(QStringLiteral("a.spl"), 1200));
-        const QString before = f.grid().cellText(1, 1);
+        const QString before = f.grid().cell(1, 1);
         if (exporting)
             f.editor().svclrClick();
         else
             f.editor().ImportColors1Click();
         QCOMPARE(recordedDialogs().informations(), QStringList{information});
-        QCOMPARE(f.grid().cellText(1, 1), before);
+        QCOMPARE(f.grid().cell(1, 1), before);
         QVERIFY(!f.grid().isIndicatorOn());
     }
 

@@ -81,12 +81,12 @@ private slots:
 
         QCOMPARE(f.editor().windowTitle(), QStringLiteral("Editing ") + file);
         QCOMPARE(f.commandStates(), allEnabled);
-        QCOMPARE(f.grid().cellText(8, 1), QStringLiteral("255"));
-        QCOMPARE(f.grid().cellText(8, 2), QStringLiteral("128"));
-        QCOMPARE(f.grid().cellText(8, 3), QStringLiteral("0"));
-        QCOMPARE(f.grid().cellText(8, 4), QStringLiteral("1"));
-        QCOMPARE(f.grid().cellText(1, 1), QString::number(quint8(bytes[68])));
-        QCOMPARE(f.grid().oldCellText(), f.grid().cellText(1, 1));
+        QCOMPARE(f.grid().cell(8, 1), QStringLiteral("255"));
+        QCOMPARE(f.grid().cell(8, 2), QStringLiteral("128"));
+        QCOMPARE(f.grid().cell(8, 3), QStringLiteral("0"));
+        QCOMPARE(f.grid().cell(8, 4), QStringLiteral("1"));
+        QCOMPARE(f.grid().cell(1, 1), QString::number(quint8(bytes[68])));
+        QCOMPARE(f.grid().oldCellText(), f.grid().cell(1, 1));
         QVERIFY(!f.grid().isIndicatorOn());
     }
 
@@ -110,7 +110,7 @@ private slots:
         f.grid().setFocus();
         f.grid().setCurrentCell(current.x(), current.y());
         f.open(f.makeFile(QStringLiteral("x.spl"), 1200));
-        QVERIFY(f.grid().cellText(current.x(), current.y()) != f.grid().cellText(1, 1) || !indicator);
+        QVERIFY(f.grid().cell(current.x(), current.y()) != f.grid().cell(1, 1) || !indicator);
         QVERIFY(!f.grid().isIndicatorOn());
         QTest::keyClick(&f.grid(), Qt::Key_Down);
         QCOMPARE(f.grid().isIndicatorOn(), indicator);
@@ -182,7 +182,7 @@ private slots:
         guarded([&] { f.open(shortFile); });
         QCOMPARE(recordedDialogs().errors(), QStringList{"Read beyond end of file."});
         QCOMPARE(f.editor().windowTitle(), QStringLiteral("Editing ") + good);
-        QCOMPARE(f.grid().cellText(2, 2), QStringLiteral("77"));
+        QCOMPARE(f.grid().cell(2, 2), QStringLiteral("77"));
 
         // Save still goes into the file the caption names.
         const QByteArray shortBefore = f.dir.read(QStringLiteral("short.spl"));

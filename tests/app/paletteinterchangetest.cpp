@@ -10,7 +10,7 @@ QString column(EditorFixture &f, int col)
 {
     QStringList texts;
     for (int row = 1; row <= 4; ++row)
-        texts << f.grid().cellText(col, row);
+        texts << f.grid().cell(col, row);
     return texts.join(QLatin1Char(' '));
 }
 

@@ -137,7 +137,7 @@ private slots:
         QHash<QString, QString> opened;
         for (const QString &check : cells) {
             const QPoint cell = cellOf(check.section(QLatin1Char('='), 0, 0));
-            opened[check] = f.grid().cellText(cell.x(), cell.y());
+            opened[check] = f.grid().cell(cell.x(), cell.y());
         }
         Player player(f);
         for (const QString &step : steps)
@@ -145,7 +145,7 @@ private slots:
         for (const QString &check : cells) {
             const QPoint cell = cellOf(check.section(QLatin1Char('='), 0, 0));
             const QString expected = check.section(QLatin1Char('='), 1);
-            QCOMPARE(f.grid().cellText(cell.x(), cell.y()),
+            QCOMPARE(f.grid().cell(cell.x(), cell.y()),
                      expected == QStringLiteral("open") ? opened[check] : expected);
         }
         QCOMPARE(f.grid().isIndicatorOn(), indicator);
@@ -166,7 +166,7 @@ private slots:
         player.play(QStringLiteral("undo"));
         player.play(QStringLiteral("undo"));
         QCOMPARE(f.grid().colCount(), 248);
-        QCOMPARE(f.grid().cellText(247, 1), QString());
+        QCOMPARE(f.grid().cell(247, 1), QString());
         QCOMPARE(f.grid().currentCell(), QPoint(246, 1));
     }
 
@@ -179,9 +179,9 @@ private slots:
         Player player(f);
         player.play(QStringLiteral("type 1,1 7"));
         f.open(f.makeFile(QStringLiteral("b.spl"), 1200));
-        const QString opened = f.grid().cellText(1, 1);
+        const QString opened = f.grid().cell(1, 1);
         player.play(QStringLiteral("undo"));
-        QCOMPARE(f.grid().cellText(1, 1), opened);
+        QCOMPARE(f.grid().cell(1, 1), opened);
         QCOMPARE(f.grid().undoHistory().steps(), 0);
     }
 };

@@ -1,8 +1,8 @@
 #include "colour/colourset.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/restrictions.h"
-#include "support/tempdir.h"
 #include "support/tables.h"
+#include "support/tempdir.h"
 #include "support/testregistry.h"
 
 #include <QDir>

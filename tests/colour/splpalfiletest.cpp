@@ -1,5 +1,5 @@
 #include "colour/splpalfile.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/restrictions.h"
 #include "support/tables.h"
 #include "support/tempdir.h"

@@ -2,7 +2,7 @@
 #include "colour/colourtable.h"
 #include "colour/splpalfile.h"
 #include "editor/colourcommands.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/acceptedintegers.h"
 #include "support/recordingdialogs.h"
 #include "support/tempdir.h"
@@ -112,13 +112,13 @@ private slots:
         grid.writeColumnHeaders();
         QCOMPARE(grid.colCount(), 247);
         QCOMPARE(grid.rowCount(), 6);
-        QCOMPARE(grid.cellText(0, 0), QStringLiteral("Location"));
-        QCOMPARE(grid.cellText(1, 0), QStringLiteral("0"));
-        QCOMPARE(grid.cellText(2, 0), QStringLiteral("1"));
-        QCOMPARE(grid.cellText(246, 0), QStringLiteral("245"));
+        QCOMPARE(grid.cell(0, 0), QStringLiteral("Location"));
+        QCOMPARE(grid.cell(1, 0), QStringLiteral("0"));
+        QCOMPARE(grid.cell(2, 0), QStringLiteral("1"));
+        QCOMPARE(grid.cell(246, 0), QStringLiteral("245"));
         const QStringList rows{"Location", "Red", "Green", "Blue", "???", "Color"};
         for (int row = 0; row < rows.size(); ++row)
-            QCOMPARE(grid.cellText(0, row), rows[row]);
+            QCOMPARE(grid.cell(0, row), rows[row]);
         QCOMPARE(grid.colWidth(0), 45);
         QCOMPARE(grid.colWidth(246), 45);
         QCOMPARE(grid.rowHeight(5), 21);
@@ -131,7 +131,7 @@ private slots:
         const QImage image = w.image();
         for (int col = 1; col <= 246; ++col)
             for (int row = 1; row <= 4; ++row)
-                QCOMPARE(w.grid.cellText(col, row), QStringLiteral("0"));
+                QCOMPARE(w.grid.cell(col, row), QStringLiteral("0"));
         QCOMPARE(w.swatchCentre(image, 1), QColor(Qt::black));
         QCOMPARE(w.swatchCentre(image, 5), QColor(Qt::black));
         QVERIFY(recordedDialogs().errors().isEmpty());
@@ -146,10 +146,10 @@ private slots:
         w.table.setByte(7, 3, 1);
         QVERIFY(w.showFocused());
         w.grid.fillFromTable();
-        QCOMPARE(w.grid.cellText(8, 1), QStringLiteral("255"));
-        QCOMPARE(w.grid.cellText(8, 2), QStringLiteral("128"));
-        QCOMPARE(w.grid.cellText(8, 3), QStringLiteral("0"));
-        QCOMPARE(w.grid.cellText(8, 4), QStringLiteral("1"));
+        QCOMPARE(w.grid.cell(8, 1), QStringLiteral("255"));
+        QCOMPARE(w.grid.cell(8, 2), QStringLiteral("128"));
+        QCOMPARE(w.grid.cell(8, 3), QStringLiteral("0"));
+        QCOMPARE(w.grid.cell(8, 4), QStringLiteral("1"));
         const QImage image = w.image();
         const QColor orange = fromColourRef(33023);
         QCOMPARE(w.swatchCentre(image, 8), orange);
@@ -275,7 +275,7 @@ private slots:
         QTest::mouseClick(w.grid.viewport(), Qt::LeftButton, Qt::NoModifier, centre);
         QCOMPARE(w.grid.oldCellText(), QStringLiteral("5"));
         QVERIFY(!w.grid.isIndicatorOn());
-        QCOMPARE(w.grid.cellText(1, 1), QStringLiteral("5"));
+        QCOMPARE(w.grid.cell(1, 1), QStringLiteral("5"));
     }
 
     void emptiedCellBecomesZeroAtTheNextRepaint()
@@ -284,9 +284,9 @@ private slots:
         w.grid.setCell(1, 1, QStringLiteral("12"));
         QVERIFY(w.showFocused());
         w.key(Qt::Key_Backspace);
-        QCOMPARE(w.grid.cellText(1, 1), QString());
+        QCOMPARE(w.grid.cell(1, 1), QString());
         w.grid.viewport()->repaint();
-        QCOMPARE(w.grid.cellText(1, 1), QStringLiteral("0"));
+        QCOMPARE(w.grid.cell(1, 1), QStringLiteral("0"));
         QCOMPARE(w.grid.oldCellText(), QStringLiteral("0"));
         QCOMPARE(w.grid.inplaceEditor()->text(), QStringLiteral("0"));
     }
@@ -391,7 +391,7 @@ private slots:
         w.key(Qt::Key_Return);
         QCOMPARE(recordedDialogs().errors(), QStringList());
         QVERIFY(!w.grid.isEditorMode());
-        QCOMPARE(w.grid.cellText(1, 1), text);
+        QCOMPARE(w.grid.cell(1, 1), text);
 
         ColourCommands(w.grid, w.table, file).save();
         QCOMPARE(quint8(dir.read(QStringLiteral("terrain.spl")).at(68)), quint8(value));

@@ -1,5 +1,5 @@
 #include "notes/fontdialog.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/testregistry.h"
 

@@ -1,6 +1,6 @@
 #include "notes/notesfile.h"
-#include "notes/rtfreader.h"
-#include "platform/exceptions.h"
+#include "notes/rtf/rtfreader.h"
+#include "platform/core/exceptions.h"
 #include "support/restrictions.h"
 #include "support/tempdir.h"
 #include "support/testregistry.h"

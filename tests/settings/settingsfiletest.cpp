@@ -1,5 +1,5 @@
 #include "settings/settingsfile.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/restrictions.h"
 #include "support/tempdir.h"
 #include "support/testregistry.h"

@@ -1,5 +1,5 @@
 #include "settings/startfolder.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
 #include "support/tempdir.h"
 #include "support/testregistry.h"

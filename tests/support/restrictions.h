@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <QString>
 
