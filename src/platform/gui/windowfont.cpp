@@ -1,4 +1,4 @@
-#include "platform/windowfont.h"
+#include "platform/gui/windowfont.h"
 
 QFont windowFont()
 {

@@ -1,4 +1,4 @@
-#include "platform/windowfont.h"
+#include "platform/gui/windowfont.h"
 #include "support/testregistry.h"
 
 #include <QFontInfo>
