@@ -2,14 +2,15 @@
 # Installs the Debian packages the program needs that are missing.
 #   scripts/install-deps.sh         what `make run` needs
 #   scripts/install-deps.sh --test  what `make test` needs as well (the
-#                                   install test validates the desktop files)
+#                                   install test validates the desktop files
+#                                   and reads the manual page with man)
 #   scripts/install-deps.sh --fuzz  what `make fuzz` needs as well
 #   scripts/install-deps.sh --screenshot  what scripts/screenshot.sh needs
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core fonts-liberation2)
 case "${1:-}" in
---test) packages+=(xvfb xauth xdotool desktop-file-utils appstream) ;;
+--test) packages+=(xvfb xauth xdotool desktop-file-utils appstream man-db) ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
 esac
