@@ -1,18 +1,11 @@
 #pragma once
 
+#include "cli/usageerror.h"
 #include "colour/paletteformat.h"
-#include "platform/exceptions.h"
 
 #include <QStringList>
 
 #include <optional>
-
-// A command line the tool cannot run: the message names the problem.
-class UsageError : public Exception {
-public:
-    using Exception::Exception;
-    [[nodiscard]] const char *className() const noexcept override { return "UsageError"; }
-};
 
 // What `davovo-table COMMAND ARGS...` asks for.
 struct CommandLine {
