@@ -36,8 +36,8 @@ fuzz:
 	scripts/fuzz.sh $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
 
 install: release
-	cmake --build $(RELEASE_DIR) --target icons -j $(JOBS)
-	scripts/install.sh install $(RELEASE_DIR)/bin/davovo $(RELEASE_DIR)/icons
+	cmake --build $(RELEASE_DIR) --target icons davovo-table -j $(JOBS)
+	scripts/install.sh install $(RELEASE_DIR)/bin/davovo $(RELEASE_DIR)/icons $(RELEASE_DIR)/bin/davovo-table
 
 uninstall:
 	scripts/install.sh uninstall

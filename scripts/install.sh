@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the program for the current user, without root, or removes it.
-#   scripts/install.sh install <davovo executable> <folder with 32.png 48.png 64.png 128.png>
+#   scripts/install.sh install <davovo executable> <folder with 32.png 48.png 64.png 128.png> \
+#       <davovo-table executable>
 #   scripts/install.sh uninstall
 # The program keeps its settings and notes beside its executable, so it goes
 # into a folder of its own that the user can write, with the command on the
-# path a link to it. Every file and folder installed is listed in that
+# path a link to it; the command-line tool davovo-table goes beside it, with
+# its manual page where man finds it from ~/.local/bin. Every file and folder installed is listed in that
 # folder, and uninstall removes exactly those; the settings and notes files
 # stay, and with them the program's folder.
 set -euo pipefail
@@ -14,6 +16,8 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 program_dir="$HOME/.local/lib/davovo"
 bin_dir="$HOME/.local/bin"
 data_dir="${XDG_DATA_HOME:-$HOME/.local/share}"
+# man looks beside the folders on the PATH, not in XDG_DATA_HOME.
+man_dir="$HOME/.local/share/man/man1"
 manifest="$program_dir/installed-files"
 
 # A path as one argument of a desktop entry's Exec key: quoted, with the
@@ -53,8 +57,9 @@ remove_listed() {
 }
 
 install_program() {
-    local executable=$1 icons=$2
+    local executable=$1 icons=$2 table=$3
     [[ -x "$executable" ]] || { echo "No executable at $executable" >&2; exit 1; }
+    [[ -x "$table" ]] || { echo "No executable at $table" >&2; exit 1; }
     for size in 32 48 64 128; do
         [[ -f "$icons/$size.png" ]] || { echo "No icon $icons/$size.png" >&2; exit 1; }
     done
@@ -77,6 +82,10 @@ install_program() {
     make_folder "$bin_dir"
     ln -sfn -- "$program_dir/davovo" "$bin_dir/davovo"
     listed+=("file $bin_dir/davovo")
+    place "$table" "$program_dir/davovo-table" 755
+    ln -sfn -- "$program_dir/davovo-table" "$bin_dir/davovo-table"
+    listed+=("file $bin_dir/davovo-table")
+    place "$source_dir/src/cli/davovo-table.1" "$man_dir/davovo-table.1" 644
 
     local entry
     entry=$(mktemp)
@@ -91,7 +100,7 @@ install_program() {
     place "$source_dir/desktop/$id.metainfo.xml" "$data_dir/metainfo/$id.metainfo.xml" 644
 
     printf '%s\n' "${listed[@]}" >"$manifest"
-    echo "Installed the program in $program_dir and the command davovo in $bin_dir."
+    echo "Installed the program in $program_dir and the commands davovo and davovo-table in $bin_dir."
     [[ ":$PATH:" == *":$bin_dir:"* ]] || echo "Add $bin_dir to your PATH to start it by name."
 }
 
@@ -111,12 +120,15 @@ uninstall_program() {
 
 case "${1:-}" in
 install)
-    [[ $# -eq 3 ]] || { echo "usage: $0 install <davovo executable> <icon folder>" >&2; exit 2; }
-    install_program "$2" "$3"
+    [[ $# -eq 4 ]] || {
+        echo "usage: $0 install <davovo executable> <icon folder> <davovo-table executable>" >&2
+        exit 2
+    }
+    install_program "$2" "$3" "$4"
     ;;
 uninstall) uninstall_program ;;
 *)
-    echo "usage: $0 install <davovo executable> <icon folder> | uninstall" >&2
+    echo "usage: $0 install <davovo executable> <icon folder> <davovo-table executable> | uninstall" >&2
     exit 2
     ;;
 esac

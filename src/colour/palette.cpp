@@ -32,3 +32,20 @@ std::optional<quint8> Palette::byte(int entry, int k) const
         return colour.fourth;
     }
 }
+
+ColourTable Palette::merged(const std::function<quint8(int entry, int k)> &kept) const
+{
+    ColourTable table;
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
+        for (int k = 0; k < ColourTable::kEntrySize; ++k) {
+            const std::optional<quint8> value = byte(entry, k);
+            table.setByte(entry, k, value ? *value : kept(entry, k));
+        }
+    }
+    return table;
+}
+
+ColourTable Palette::appliedTo(const ColourTable &table) const
+{
+    return merged([&](int entry, int k) { return table.byte(entry, k); });
+}

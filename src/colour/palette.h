@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,13 @@ public:
     // Byte `k` of entry `entry` as the palette gives it; nothing where the
     // palette has no such colour or, for the fourth byte, keeps none.
     [[nodiscard]] std::optional<quint8> byte(int entry, int k) const;
+
+    // The table the palette makes of another: its own bytes, and `kept(entry,
+    // k)` where it gives none (entries past its end, and the fourth bytes of
+    // formats without them).
+    [[nodiscard]] ColourTable merged(const std::function<quint8(int entry, int k)> &kept) const;
+    // The same over the bytes of `table`.
+    [[nodiscard]] ColourTable appliedTo(const ColourTable &table) const;
 
 private:
     std::vector<Colour> colours_;

@@ -69,14 +69,23 @@ Palette readPalette(const QString &path)
 {
     CheckedFile file;
     file.openExisting(path);
+    const Palette palette = readPalette(file, paletteKindOf(file));
+    file.close();
+    return palette;
+}
+
+PaletteKind paletteKindOf(CheckedFile &file)
+{
     const qint64 size = file.size();
     QByteArray start(qsizetype(std::min<qint64>(size, PaletteFormat::kSignatureSize)), '\0');
     file.readAt(0, start.data(), start.size());
-    const PaletteKind kind = PaletteFormat::forImport(path, start, size);
-    const Palette palette = kind == PaletteKind::ColourSet ? Palette::fromTable(readColourSet(file))
-                                                           : parse(kind, readAll(file, size));
-    file.close();
-    return palette;
+    return PaletteFormat::forImport(file.path(), start, size);
+}
+
+Palette readPalette(CheckedFile &file, PaletteKind kind)
+{
+    return kind == PaletteKind::ColourSet ? Palette::fromTable(readColourSet(file))
+                                          : parse(kind, readAll(file, file.size()));
 }
 
 void writePalette(const QString &path, const ColourTable &table, PaletteKind kind)

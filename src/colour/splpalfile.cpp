@@ -40,13 +40,29 @@ int headerOffset(const QString &path)
     return QStringView(path).sliced(dot) == u".pal" ? kPalOffset : kOtherOffset;
 }
 
+ColourTable readTableAt(CheckedFile &file, int offset)
+{
+    ColourTable table;
+    file.readAt(offset, rawBytes(table), ColourTable::kByteCount);
+    return table;
+}
+
+void writeTableAt(CheckedFile &file, int offset, const ColourTable &table)
+{
+    // Another program may have cut the file since it was read: writing
+    // would grow it, so the table's place must still be there whole.
+    if (file.size() < offset + ColourTable::kByteCount)
+        throw EInOutError(kReadBeyondEnd);
+    file.writeAt(offset, rawBytes(table), ColourTable::kByteCount);
+    file.flush();
+}
+
 void SplPalFile::bindAndRead(const QString &path, ColourTable &table)
 {
     const int offset = headerOffset(path);
-    ColourTable scratch;
     CheckedFile file;
     file.openExisting(path);
-    file.readAt(offset, rawBytes(scratch), ColourTable::kByteCount);
+    const ColourTable scratch = readTableAt(file, offset);
     file.close();
     table = scratch;
     binding_ = FileBinding{path, offset};
@@ -58,11 +74,6 @@ void SplPalFile::write(const ColourTable &table) const
         throw EInOutError(kNoName);
     CheckedFile file;
     file.openExisting(binding_->path);
-    // Another program may have cut the file since it was read: writing
-    // would grow it, so the table's place must still be there whole.
-    if (file.size() < binding_->headerOffset + ColourTable::kByteCount)
-        throw EInOutError(kReadBeyondEnd);
-    file.writeAt(binding_->headerOffset, rawBytes(table), ColourTable::kByteCount);
-    file.flush();
+    writeTableAt(file, binding_->headerOffset, table);
     file.close();
 }

@@ -6,9 +6,20 @@
 
 #include <optional>
 
+class CheckedFile;
+
 // Where the colour table starts in a file: 64 when the file name's extension
 // is exactly ".pal", 68 for every other extension (".spl", ".PAL", none).
 [[nodiscard]] int headerOffset(const QString &path);
+
+// The table of an SPL or PAL file already open, from `offset` on; the file
+// stays open.
+[[nodiscard]] ColourTable readTableAt(CheckedFile &file, int offset);
+// Writes `table` into an open SPL or PAL file in place at `offset`: one
+// positioned write of the 984 table bytes, flushed to disk; every other byte
+// and the length stay. A file cut shorter than its table is refused with
+// "Read beyond end of file", not grown.
+void writeTableAt(CheckedFile &file, int offset, const ColourTable &table);
 
 // The SPL or PAL file being edited and its header offset.
 struct FileBinding {

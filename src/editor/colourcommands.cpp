@@ -59,12 +59,8 @@ bool ColourCommands::importColours(QWidget *owner)
 
 ColourTable ColourCommands::mergedWithGrid(const Palette &palette) const
 {
-    ColourTable merged;
-    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
-        for (int k = 0; k < ColourTable::kEntrySize; ++k) {
-            const std::optional<quint8> value = palette.byte(entry, k);
-            merged.setByte(entry, k, value ? *value : quint8(strToInt(grid_.cell(entry + 1, k + 1))));
-        }
-    }
-    return merged;
+    // Only the cells the palette leaves are converted, so a text it replaces
+    // need not be a number.
+    return palette.merged(
+        [&](int entry, int k) { return quint8(strToInt(grid_.cell(entry + 1, k + 1))); });
 }

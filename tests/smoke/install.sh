@@ -2,9 +2,10 @@
 # Installs the program for a user whose home is a scratch folder (with a
 # blank in its name), checks and validates every installed file, starts the
 # program from its menu entry and from the command on the path under Xvfb,
-# then uninstalls and checks that exactly the installed files are gone and
+# runs davovo-table from the path without a display and reads its manual
+# page with man, then uninstalls and checks that exactly the installed files are gone and
 # the settings and notes beside the executable are left.
-#   install.sh <install script> <davovo binary> <icon folder> <xclose binary>
+#   install.sh <install script> <davovo binary> <icon folder> <xclose binary> <davovo-table binary>
 set -uo pipefail
 if [[ -z "${DISPLAY:-}" || "${INSTALL_INNER:-}" != 1 ]]; then
     INSTALL_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
@@ -13,6 +14,7 @@ installer=$1
 binary=$2
 icons=$3
 xclose=$4
+table=$5
 unset QT_QPA_PLATFORM XDG_DATA_HOME
 
 scratch=$(mktemp -d)
@@ -57,14 +59,28 @@ ends() { # waits for the program to end after its window was closed
     [[ $rc -eq 0 ]] || fail "exit code $rc"
 }
 
-"$installer" install "$binary" "$icons" || fail "install failed"
+"$installer" install "$binary" "$icons" "$table" || fail "install failed"
 expected=$(printf '%s\n' ./.local/bin/davovo ./.local/lib/davovo/davovo ./.local/lib/davovo/installed-files \
+    ./.local/bin/davovo-table ./.local/lib/davovo/davovo-table ./.local/share/man/man1/davovo-table.1 \
     "./.local/share/applications/$id.desktop" "./.local/share/metainfo/$id.metainfo.xml" \
     "./.local/share/icons/hicolor/"{32x32,48x48,64x64,128x128}"/apps/$id.png" | sort)
 [[ "$(files)" == "$expected" ]] || fail "installed files differ: $(files)"
 [[ "$(readlink -f "$HOME/.local/bin/davovo")" == "$program/davovo" ]] ||
     fail "the command on the path does not lead to the program's folder"
 cmp -s "$binary" "$program/davovo" || fail "the installed program is not the one built"
+cmp -s "$table" "$program/davovo-table" || fail "the installed davovo-table is not the one built"
+
+# The command-line tool by name, without a display, and its manual page as
+# man finds it from the path.
+version=$(env -u DISPLAY PATH="$HOME/.local/bin:$PATH" davovo-table --version) ||
+    fail "davovo-table did not run from the path"
+[[ "$version" == "davovo-table "[0-9]* ]] || fail "davovo-table --version printed: $version"
+[[ "$(PATH="$HOME/.local/bin:$PATH" man -w davovo-table)" == "$data/man/man1/davovo-table.1" ]] ||
+    fail "man does not find the manual page from the path"
+warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$data/man/man1/davovo-table.1" 2>&1 >/dev/null)
+[[ -z "$warnings" ]] || fail "the manual page does not render cleanly: $warnings"
+LC_ALL=C.UTF-8 man -l "$data/man/man1/davovo-table.1" 2>/dev/null | grep -q "davovo-table apply" ||
+    fail "the manual page renders without its text"
 
 desktop-file-validate "$data/applications/$id.desktop" || fail "the desktop entry is not valid"
 appstreamcli validate --no-net "$data/metainfo/$id.metainfo.xml" >/dev/null ||
@@ -112,4 +128,4 @@ left=$(comm -23 <(echo "$before") <(echo "$expected"))
 [[ "$(files)" == "$left" ]] || fail "uninstall removed other files: $(comm -13 <(files) <(echo "$left"))"
 [[ -f "$program/rozirazuz.INI" && -f "$program/colorinfo.txt" ]] || fail "the settings or notes are gone"
 [[ -z "$(find "$HOME/.local/share" -mindepth 1)" ]] || fail "folders made by install are left"
-echo "PASS: installed, validated, started from the menu entry and the path, uninstalled; settings and notes kept"
+echo "PASS: installed, validated, started from the menu entry and the path, ran davovo-table and read its manual page, uninstalled; settings and notes kept"
