@@ -21,6 +21,16 @@ inline QString describe(const Palette &palette)
     return colours.join(QStringLiteral(", "));
 }
 
+// The red, green and blue of every entry of `table`, without fourth bytes:
+// what a format that keeps no fourth byte reads back.
+inline Palette coloursOf(const ColourTable &table)
+{
+    Palette palette;
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry)
+        palette.append({table.byte(entry, 0), table.byte(entry, 1), table.byte(entry, 2), std::nullopt});
+    return palette;
+}
+
 // The message of the EPaletteError `code` raises, or "no error".
 template <class F> QString paletteErrorOf(F &&code)
 {
