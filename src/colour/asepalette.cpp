@@ -59,7 +59,9 @@ int valueCount(const QByteArray &model, quint32 block)
 Palette::Colour colourOf(const QByteArray &bytes, quint32 block, qsizetype start, qsizetype end)
 {
     if (end - start < 2)
-        refuse(QStringLiteral("block %1 at offset %2 is too short for a name").arg(block).arg(start - kBlockHeader));
+        refuse(QStringLiteral("block %1 at offset %2 is too short for a name")
+                   .arg(block)
+                   .arg(start - kBlockHeader));
     const qsizetype modelAt = start + 2 + 2 * qsizetype(readBigEndian(bytes, start, 2));
     if (modelAt + 4 > end)
         refuse(QStringLiteral("block %1 at offset %2 is too short for its name and color model")
@@ -119,7 +121,9 @@ Palette AsePalette::read(const QByteArray &bytes)
         refuse(QStringLiteral("is cut short in its header at offset %1").arg(bytes.size()));
     const quint32 major = readBigEndian(bytes, 4, 2);
     if (major != 1)
-        refuse(QStringLiteral("version at offset 4 is %1.%2, not 1.0").arg(major).arg(readBigEndian(bytes, 6, 2)));
+        refuse(QStringLiteral("version at offset 4 is %1.%2, not 1.0")
+                   .arg(major)
+                   .arg(readBigEndian(bytes, 6, 2)));
     const quint32 blocks = readBigEndian(bytes, 8, 4);
     Palette palette;
     qsizetype pos = kHeaderSize;

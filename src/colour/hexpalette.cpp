@@ -28,7 +28,8 @@ QByteArray HexPalette::write(const ColourTable &table)
 {
     QByteArray bytes;
     for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
-        const char rgb[] = {char(table.byte(entry, 0)), char(table.byte(entry, 1)), char(table.byte(entry, 2))};
+        const char rgb[] = {char(table.byte(entry, 0)), char(table.byte(entry, 1)),
+                            char(table.byte(entry, 2))};
         bytes += QByteArray(rgb, 3).toHex() + '\n';
     }
     return bytes;

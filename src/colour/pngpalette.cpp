@@ -51,7 +51,8 @@ Palette paletteOf(PngChunks &chunks)
     while (const std::optional<PngChunks::Chunk> chunk = chunks.next()) {
         if (chunk->type == "PLTE") {
             if (chunk->data.isEmpty() || chunk->data.size() % 3 || chunk->data.size() > 3 * 256)
-                refuse(QStringLiteral("PLTE chunk at offset %1 holds %2 bytes, not 3 for each of 1 to 256 colors")
+                refuse(QStringLiteral(
+                           "PLTE chunk at offset %1 holds %2 bytes, not 3 for each of 1 to 256 colors")
                            .arg(chunk->offset)
                            .arg(chunk->data.size()));
             colours = chunk->data;
@@ -68,8 +69,8 @@ Palette paletteOf(PngChunks &chunks)
         --count;
     Palette palette;
     for (qsizetype n = 0; n < count; ++n)
-        palette.append({quint8(colours.at(3 * n)), quint8(colours.at(3 * n + 1)), quint8(colours.at(3 * n + 2)),
-                        std::nullopt});
+        palette.append({quint8(colours.at(3 * n)), quint8(colours.at(3 * n + 1)),
+                        quint8(colours.at(3 * n + 2)), std::nullopt});
     return palette;
 }
 

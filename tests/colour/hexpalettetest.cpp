@@ -25,7 +25,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("colours");
-        QTest::newRow("#, upper case, CR LF") << QByteArray("#FF8000\r\nAbCdEf\r\n") << "255 128 0 -, 171 205 239 -";
+        QTest::newRow("#, upper case, CR LF")
+            << QByteArray("#FF8000\r\nAbCdEf\r\n") << "255 128 0 -, 171 205 239 -";
         QTest::newRow("blank lines, blanks around, no final break")
             << QByteArray("\n  123456 \r\n\t\n#010203") << "18 52 86 -, 1 2 3 -";
     }
@@ -44,8 +45,9 @@ private slots:
                                       << "Line 2 of the hex palette is not six hex digits: '1122334'";
         QTest::newRow("not a hex digit") << QByteArray("\r\n\r\n11223g\r\n")
                                          << "Line 3 of the hex palette is not six hex digits: '11223g'";
-        QTest::newRow("two colours on a line") << QByteArray("112233 445566")
-                                               << "Line 1 of the hex palette is not six hex digits: '112233 445566'";
+        QTest::newRow("two colours on a line")
+            << QByteArray("112233 445566")
+            << "Line 1 of the hex palette is not six hex digits: '112233 445566'";
     }
     void damagedLinesAreNamed()
     {

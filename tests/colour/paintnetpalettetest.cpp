@@ -15,7 +15,8 @@ private slots:
         const ColourTable table = tableOf(TempDir::pattern(ColourTable::kByteCount));
         const QByteArray bytes = PaintNetPalette::write(table);
         // Entries 0 and 245 of the pattern: 3, 10, 17 and 207, 214, 221.
-        QVERIFY(bytes.startsWith("; Written by Dere Davovo: the 246 entries of a color table\r\nFF030A11\r\n"));
+        QVERIFY(
+            bytes.startsWith("; Written by Dere Davovo: the 246 entries of a color table\r\nFF030A11\r\n"));
         QVERIFY(bytes.endsWith("\r\nFFCFD6DD\r\n"));
         QCOMPARE(bytes.count("\r\n"), qsizetype(1 + ColourTable::kEntryCount));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));

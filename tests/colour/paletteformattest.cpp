@@ -67,13 +67,14 @@ private slots:
         QTest::newRow("RIFF of another form")
             << "a.pal" << QByteArray("RIFF\xF0\x03\0\0WAVE", 12) << qint64(1008) << PaletteKind::ColourSet;
         QTest::newRow("PNG signature, any name")
-            << "a.pal" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) << qint64(768) << PaletteKind::Png;
-        QTest::newRow("ASE signature before the name") << "a.txt" << QByteArray("ASEF\0\1\0\0", 8) << qint64(984)
-                                                       << PaletteKind::Ase;
+            << "a.pal" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) << qint64(768)
+            << PaletteKind::Png;
+        QTest::newRow("ASE signature before the name")
+            << "a.txt" << QByteArray("ASEF\0\1\0\0", 8) << qint64(984) << PaletteKind::Ase;
         QTest::newRow("GIMP header before the name")
             << "a.hex" << QByteArray("GIMP Palette\n") << qint64(500) << PaletteKind::Gimp;
-        QTest::newRow(".hex before the size") << "a.HEX" << QByteArray("#102030\n#405060\n") << qint64(768)
-                                              << PaletteKind::Hex;
+        QTest::newRow(".hex before the size")
+            << "a.HEX" << QByteArray("#102030\n#405060\n") << qint64(768) << PaletteKind::Hex;
         QTest::newRow(".txt") << "a.txt" << QByteArray("; palette\r\nFF10") << qint64(984)
                               << PaletteKind::PaintNet;
         QTest::newRow(".png without the signature")

@@ -1,5 +1,5 @@
-#include "colour/pngchunks.h"
 #include "colour/pngpalette.h"
+#include "colour/pngchunks.h"
 #include "palettesupport.h"
 #include "support/tables.h"
 #include "support/tempdir.h"
@@ -23,7 +23,8 @@ QByteArray header(quint32 width, quint32 height, char colourType)
 
 QByteArray png(const QByteArray &chunks)
 {
-    return QByteArray(PngChunks::kSignature, PngChunks::kSignatureSize) + chunks + PngChunks::chunk("IEND", {});
+    return QByteArray(PngChunks::kSignature, PngChunks::kSignatureSize) + chunks +
+           PngChunks::chunk("IEND", {});
 }
 
 // One of the images Pillow wrote, kept beside the tests (see fixtures/make-fixtures.py).
@@ -88,11 +89,13 @@ private slots:
         QTest::addColumn<QString>("error");
         const QByteArray written = PngPalette::write(tableOf(TempDir::pattern(ColourTable::kByteCount)));
         QTest::newRow("wider than 4096, before decoding")
-            << png(header(4097, 1, 2)) << "The PNG image is 4097 x 1 pixels; only images of 1 to 4096 pixels each "
-                                          "way are read";
-        QTest::newRow("no height") << png(header(5, 0, 3))
-                                   << "The PNG image is 5 x 0 pixels; only images of 1 to 4096 pixels each way "
-                                      "are read";
+            << png(header(4097, 1, 2))
+            << "The PNG image is 4097 x 1 pixels; only images of 1 to 4096 pixels each "
+               "way are read";
+        QTest::newRow("no height")
+            << png(header(5, 0, 3))
+            << "The PNG image is 5 x 0 pixels; only images of 1 to 4096 pixels each way "
+               "are read";
         QByteArray damaged = written;
         damaged[50] = char(damaged[50] ^ 1);
         QTest::newRow("CRC") << damaged << "The PNG image chunk at offset 33 fails its CRC check";
@@ -100,19 +103,23 @@ private slots:
         // at 1045, then IEND's 12 bytes end the file.
         const qsizetype compressed = written.size() - 1045 - 12 - 12;
         QTest::newRow("cut short") << written.left(written.size() - 20)
-                                   << QStringLiteral("The PNG image is cut short: the chunk at offset 1045 gives "
-                                                     "%1 bytes, %2 follow")
+                                   << QStringLiteral(
+                                          "The PNG image is cut short: the chunk at offset 1045 gives "
+                                          "%1 bytes, %2 follow")
                                           .arg(compressed)
                                           .arg(compressed - 8);
         QTest::newRow("no IEND") << written.left(written.size() - 12)
                                  << QStringLiteral("The PNG image ends at offset %1 without an IEND chunk")
                                         .arg(written.size() - 12);
-        QTest::newRow("indexed without PLTE") << png(header(1, 1, 3)) << "The PNG image is indexed but has no PLTE chunk";
-        QTest::newRow("PLTE of 4 bytes") << png(header(1, 1, 3) + PngChunks::chunk("PLTE", "abcd"))
-                                         << "The PNG image PLTE chunk at offset 33 holds 4 bytes, not 3 for each of "
-                                            "1 to 256 colors";
-        QTest::newRow("IHDR not first") << png(PngChunks::chunk("PLTE", "abc") + header(1, 1, 3))
-                                        << "The PNG image does not begin with an IHDR chunk of 13 bytes at offset 8";
+        QTest::newRow("indexed without PLTE")
+            << png(header(1, 1, 3)) << "The PNG image is indexed but has no PLTE chunk";
+        QTest::newRow("PLTE of 4 bytes")
+            << png(header(1, 1, 3) + PngChunks::chunk("PLTE", "abcd"))
+            << "The PNG image PLTE chunk at offset 33 holds 4 bytes, not 3 for each of "
+               "1 to 256 colors";
+        QTest::newRow("IHDR not first")
+            << png(PngChunks::chunk("PLTE", "abc") + header(1, 1, 3))
+            << "The PNG image does not begin with an IHDR chunk of 13 bytes at offset 8";
         QTest::newRow("pixels not decodable") << png(header(2, 2, 2) + PngChunks::chunk("IDAT", "garbage"))
                                               << "The PNG image has pixels that cannot be decoded";
         QTest::newRow("signature") << QByteArray("\x89PNG\r\n\x1A\r", 8)
