@@ -21,26 +21,14 @@ private slots:
         QCOMPARE(describe(HexPalette::read(bytes)), describe(coloursOf(table)));
     }
 
-    void readsSamples_data()
+    void reads_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("colours");
+        QTest::addColumn<QString>("result");
         QTest::newRow("#, upper case, CR LF")
             << QByteArray("#FF8000\r\nAbCdEf\r\n") << "255 128 0 -, 171 205 239 -";
         QTest::newRow("blank lines, blanks around, no final break")
             << QByteArray("\n  123456 \r\n\t\n#010203") << "18 52 86 -, 1 2 3 -";
-    }
-    void readsSamples()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, colours);
-        QCOMPARE(describe(HexPalette::read(text)), colours);
-    }
-
-    void damagedLinesAreNamed_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("error");
         QTest::newRow("seven digits") << QByteArray("112233\n1122334\n")
                                       << "Line 2 of the hex palette is not six hex digits: '1122334'";
         QTest::newRow("not a hex digit") << QByteArray("\r\n\r\n11223g\r\n")
@@ -49,11 +37,11 @@ private slots:
             << QByteArray("112233 445566")
             << "Line 1 of the hex palette is not six hex digits: '112233 445566'";
     }
-    void damagedLinesAreNamed()
+    void reads()
     {
         QFETCH(QByteArray, text);
-        QFETCH(QString, error);
-        QCOMPARE(paletteErrorOf([&] { (void)HexPalette::read(text); }), error);
+        QFETCH(QString, result);
+        QCOMPARE(readingOf(HexPalette::read, text), result);
     }
 };
 

@@ -42,6 +42,17 @@ template <class F> QString paletteErrorOf(F &&code)
     return QStringLiteral("no error");
 }
 
+// What reading `bytes` with `read` gives: the colours as `describe` shows
+// them, or the message of the EPaletteError raised.
+template <class Read> QString readingOf(Read read, const QByteArray &bytes)
+{
+    try {
+        return describe(read(bytes));
+    } catch (const EPaletteError &e) {
+        return e.message();
+    }
+}
+
 // `count` colour lines "n n n" for a text palette, n counting from 0 (mod 256).
 inline QByteArray colourLines(int count, const QByteArray &lineEnd)
 {
