@@ -5,13 +5,6 @@
 namespace {
 
 constexpr int kColours = 256;
-constexpr quint16 kNoTransparentColour = 0xFFFF;
-
-void appendBigEndian(QByteArray &bytes, quint16 value)
-{
-    bytes += char(value >> 8);
-    bytes += char(value & 0xFF);
-}
 
 } // namespace
 
@@ -41,7 +34,5 @@ QByteArray ActPalette::write(const ColourTable &table)
         for (int k = 0; k < 3; ++k)
             bytes[3 * entry + k] = char(table.byte(entry, k));
     }
-    appendBigEndian(bytes, ColourTable::kEntryCount);
-    appendBigEndian(bytes, kNoTransparentColour);
     return bytes;
 }

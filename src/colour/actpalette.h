@@ -17,7 +17,8 @@ public:
     // Raises EPaletteError for a size other than these two, or a count
     // that is not 1 to 256.
     [[nodiscard]] static Palette read(const QByteArray &bytes);
-    // 772 bytes: the table's colours, black after them, their count and no
-    // transparent colour.
+    // 768 bytes: the table's colours and black after them, without a count,
+    // since some programs refuse a counted table and others read its count
+    // as a 257th colour.
     [[nodiscard]] static QByteArray write(const ColourTable &table);
 };

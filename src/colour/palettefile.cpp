@@ -1,10 +1,14 @@
 #include "colour/palettefile.h"
 
 #include "colour/actpalette.h"
+#include "colour/asepalette.h"
 #include "colour/colourset.h"
 #include "colour/gimppalette.h"
+#include "colour/hexpalette.h"
 #include "colour/jascpalette.h"
+#include "colour/paintnetpalette.h"
 #include "colour/paletteerror.h"
+#include "colour/pngpalette.h"
 #include "colour/riffpalette.h"
 #include "platform/core/checkedfile.h"
 #include "platform/core/savefile.h"
@@ -40,6 +44,14 @@ Palette parse(PaletteKind kind, const QByteArray &bytes)
         return RiffPalette::read(bytes);
     case PaletteKind::Act:
         return ActPalette::read(bytes);
+    case PaletteKind::Hex:
+        return HexPalette::read(bytes);
+    case PaletteKind::Png:
+        return PngPalette::read(bytes);
+    case PaletteKind::Ase:
+        return AsePalette::read(bytes);
+    case PaletteKind::PaintNet:
+        return PaintNetPalette::read(bytes);
     case PaletteKind::ColourSet:
         break;
     }
@@ -57,6 +69,14 @@ QByteArray encode(PaletteKind kind, const ColourTable &table, const QString &pat
         return RiffPalette::write(table);
     case PaletteKind::Act:
         return ActPalette::write(table);
+    case PaletteKind::Hex:
+        return HexPalette::write(table);
+    case PaletteKind::Png:
+        return PngPalette::write(table);
+    case PaletteKind::Ase:
+        return AsePalette::write(table, QFileInfo(path).completeBaseName());
+    case PaletteKind::PaintNet:
+        return PaintNetPalette::write(table);
     case PaletteKind::ColourSet:
         break;
     }

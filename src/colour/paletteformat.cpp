@@ -1,8 +1,10 @@
 #include "colour/paletteformat.h"
 
 #include "colour/actpalette.h"
+#include "colour/asepalette.h"
 #include "colour/gimppalette.h"
 #include "colour/jascpalette.h"
+#include "colour/pngpalette.h"
 #include "colour/riffpalette.h"
 
 #include <QFileInfo>
@@ -18,13 +20,29 @@ struct Format {
 };
 
 // In the order of the dialogs' type lists.
-constexpr std::array<Format, 6> kFormats{{
+constexpr std::array<Format, 10> kFormats{{
     {PaletteKind::ColourSet, "Color Set Files", "clr"},
     {PaletteKind::ColourSet, "All Files", nullptr},
     {PaletteKind::Gimp, "GIMP Palette", "gpl"},
     {PaletteKind::Jasc, "JASC Palette", "pal"},
     {PaletteKind::Riff, "RIFF Palette", "pal"},
     {PaletteKind::Act, "Adobe Color Table", "act"},
+    {PaletteKind::Hex, "Hex Palette", "hex"},
+    {PaletteKind::Png, "PNG Swatch Image", "png"},
+    {PaletteKind::Ase, "Adobe Swatch Exchange", "ase"},
+    {PaletteKind::PaintNet, "Paint.NET Palette", "txt"},
+}};
+
+// The formats an import recognises by name when the content does not tell.
+struct NamedFormat {
+    PaletteKind kind;
+    const char *suffix;
+};
+constexpr std::array<NamedFormat, 4> kNamedOnImport{{
+    {PaletteKind::Hex, "hex"},
+    {PaletteKind::PaintNet, "txt"},
+    {PaletteKind::Png, "png"},
+    {PaletteKind::Ase, "ase"},
 }};
 
 QString suffixOf(const QString &path)
@@ -77,6 +95,17 @@ PaletteKind PaletteFormat::forImport(const QString &path, const QByteArray &star
         return PaletteKind::Jasc;
     if (RiffPalette::hasSignature(start))
         return PaletteKind::Riff;
+    if (PngPalette::hasSignature(start))
+        return PaletteKind::Png;
+    if (AsePalette::hasSignature(start))
+        return PaletteKind::Ase;
+    // Text palettes without a header of their own go by their name; so do
+    // damaged images, which their readers refuse rather than have them read
+    // as a colour set.
+    for (const NamedFormat &format : kNamedOnImport) {
+        if (suffixOf(path) == QLatin1String(format.suffix))
+            return format.kind;
+    }
     if (size == ActPalette::kTableSize || size == ActPalette::kCountedSize)
         return PaletteKind::Act;
     return PaletteKind::ColourSet;

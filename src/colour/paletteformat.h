@@ -9,7 +9,7 @@
 
 // The file formats a colour table travels in: the program's own colour set
 // and the palettes of other editors.
-enum class PaletteKind { ColourSet, Gimp, Jasc, Riff, Act };
+enum class PaletteKind { ColourSet, Gimp, Jasc, Riff, Act, Hex, Png, Ase, PaintNet };
 
 // Which format a file is written or read in.
 class PaletteFormat {
@@ -26,8 +26,10 @@ public:
     // type of `dialogFilters()`; "All Files" writes a colour set.
     [[nodiscard]] static PaletteKind forExport(const QString &path, int filter);
 
-    // The format an import reads, from the file's content: its text header,
-    // the RIFF signature, or a size of 768 or 772 bytes. Anything else, and
-    // every file named ".clr", is a colour set.
+    // The format an import reads, from the file's content where it tells:
+    // a text header, or the RIFF, PNG or ASE signature; else from the name
+    // (".hex", ".txt", and ".png" or ".ase" without their signature, which
+    // their readers refuse); else from a size of 768 or 772 bytes. Anything
+    // else, and every file named ".clr", is a colour set.
     [[nodiscard]] static PaletteKind forImport(const QString &path, const QByteArray &start, qint64 size);
 };

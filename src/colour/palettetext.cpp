@@ -32,6 +32,17 @@ std::optional<quint8> byteNumber(const QByteArray &line, qsizetype &pos)
     return quint8(value);
 }
 
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 } // namespace
 
 PaletteText::PaletteText(const QByteArray &bytes) : bytes_(bytes)
@@ -74,6 +85,21 @@ std::optional<PaletteText::Rgb> PaletteText::rgb(const QByteArray &line)
         return std::nullopt;
     result.rest = line.mid(pos).trimmed();
     return result;
+}
+
+std::optional<QByteArray> PaletteText::hexBytes(const QByteArray &digits)
+{
+    if (digits.size() % 2)
+        return std::nullopt;
+    QByteArray bytes;
+    for (qsizetype n = 0; n < digits.size(); n += 2) {
+        const int high = hexDigit(digits.at(n));
+        const int low = hexDigit(digits.at(n + 1));
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        bytes += char(high * 16 + low);
+    }
+    return bytes;
 }
 
 QString PaletteText::quoted(const QByteArray &line)

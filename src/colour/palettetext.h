@@ -27,6 +27,10 @@ public:
     // tabs), then nothing or a blank and the rest of the line.
     [[nodiscard]] static std::optional<Rgb> rgb(const QByteArray &line);
 
+    // The bytes that `digits` spell as pairs of hex digits of either case;
+    // nothing where it holds anything else or an odd number of digits.
+    [[nodiscard]] static std::optional<QByteArray> hexBytes(const QByteArray &digits);
+
     // A line as an error message shows it: in apostrophes, long ones cut.
     [[nodiscard]] static QString quoted(const QByteArray &line);
 

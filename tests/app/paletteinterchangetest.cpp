@@ -1,7 +1,13 @@
 #include "app/editorfixture.h"
+#include "platform/gui/qtdialogs.h"
 #include "support/testregistry.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -12,6 +18,49 @@ QString column(EditorFixture &f, int col)
     for (int row = 1; row <= 4; ++row)
         texts << f.grid().cell(col, row);
     return texts.join(QLatin1Char(' '));
+}
+
+// Qt's own file dialogs, the boxes recorded as in the other tests.
+class RealFileDialogs : public QtDialogs {
+public:
+    explicit RealFileDialogs(RecordingDialogs &recorder) : recorder_(recorder) {}
+
+    void showError(const QString &caption, const QString &text) override
+    {
+        recorder_.showError(caption, text);
+    }
+    void showInformation(const QString &text) override { recorder_.showInformation(text); }
+    std::optional<QString> browseForFolder(QWidget *owner, const FolderBrowserRequest &request) override
+    {
+        return recorder_.browseForFolder(owner, request);
+    }
+
+private:
+    RecordingDialogs &recorder_;
+};
+
+// Answers the next file dialog as a user does: the type `downs` places below
+// the first, then `name` in the name field and Return. A dialog that does
+// not take the name is cancelled, so the test fails instead of hanging.
+void answerFileDialog(int downs, const QString &name, int attempts = 100)
+{
+    QTimer::singleShot(10, [=] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            if (attempts > 1)
+                answerFileDialog(downs, name, attempts - 1); // not shown yet
+            return;
+        }
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        for (int n = 0; n < downs; ++n)
+            QTest::keyClick(types, Qt::Key_Down);
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        // Set rather than typed, so no completion list of folders opens.
+        edit->setText(name);
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
 }
 
 } // namespace
@@ -58,6 +107,43 @@ private slots:
         QCOMPARE(column(f, 246),
                  keepsFourth ? last : last.section(QLatin1Char(' '), 0, 2) + QStringLiteral(" 9"));
         QVERIFY(f.grid().isIndicatorOn());
+    }
+
+    // The type chosen in the save dialog gives the typed name its extension,
+    // which picks the format; the open dialog's file comes back by content
+    // or by that extension.
+    void sharedFormatsThroughQtDialogs_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("hex") << 6 << "hex";
+        QTest::newRow("PNG") << 7 << "png";
+        QTest::newRow("Adobe swatch exchange") << 8 << "ase";
+        QTest::newRow("Paint.NET") << 9 << "txt";
+    }
+    void sharedFormatsThroughQtDialogs()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, suffix);
+        EditorFixture f;
+        f.open(f.makeFile(QStringLiteral("a.spl"), 1200));
+        for (int row = 1; row <= 4; ++row)
+            f.setCell(1, row, QString::number(row));
+        RecordingDialogs &recorder = recordedDialogs();
+        RealFileDialogs qtDialogs(recorder);
+        setDialogs(&qtDialogs);
+        const auto restore = qScopeGuard([&] { setDialogs(&recorder); });
+
+        answerFileDialog(type, f.dir.path(QStringLiteral("swatches")));
+        f.editor().svclrClick();
+        const QString file = f.dir.path(QStringLiteral("swatches.") + suffix);
+        QVERIFY(QFileInfo::exists(file));
+        for (int row = 1; row <= 4; ++row)
+            f.setCell(1, row, QStringLiteral("9"));
+        answerFileDialog(0, file);
+        f.editor().ImportColors1Click();
+        QCOMPARE(recorder.errors(), QStringList());
+        QCOMPARE(column(f, 1), QStringLiteral("1 2 3 9"));
     }
 
     void aShortPaletteFillsTheFirstEntries()

@@ -18,7 +18,9 @@ private slots:
         for (const FileFilter &filter : PaletteFormat::dialogFilters())
             types << filter.name + QLatin1Char(' ') + filter.patterns.join(QLatin1Char(' '));
         QCOMPARE(types, (QStringList{"Color Set Files *.clr", "All Files *", "GIMP Palette *.gpl",
-                                     "JASC Palette *.pal", "RIFF Palette *.pal", "Adobe Color Table *.act"}));
+                                     "JASC Palette *.pal", "RIFF Palette *.pal", "Adobe Color Table *.act",
+                                     "Hex Palette *.hex", "PNG Swatch Image *.png",
+                                     "Adobe Swatch Exchange *.ase", "Paint.NET Palette *.txt"}));
     }
 
     void exportFormat_data()
@@ -33,8 +35,12 @@ private slots:
         QTest::newRow(".pal, first type") << "/p/sky.pal" << 0 << PaletteKind::Jasc;
         QTest::newRow(".pal, JASC type") << "/p/sky.pal" << 3 << PaletteKind::Jasc;
         QTest::newRow(".pal, RIFF type") << "/p/sky.pal" << 4 << PaletteKind::Riff;
-        QTest::newRow("other extension, Adobe type") << "/p/sky.txt" << 5 << PaletteKind::Act;
-        QTest::newRow("other extension, first type") << "/p/sky.txt" << 0 << PaletteKind::ColourSet;
+        QTest::newRow("other extension, Adobe type") << "/p/sky.dat" << 5 << PaletteKind::Act;
+        QTest::newRow("other extension, first type") << "/p/sky.dat" << 0 << PaletteKind::ColourSet;
+        QTest::newRow("typed .txt, hex type") << "/p/sky.txt" << 6 << PaletteKind::PaintNet;
+        QTest::newRow("typed .hex, PNG type") << "/p/sky.hex" << 7 << PaletteKind::Hex;
+        QTest::newRow("typed .png, ASE type") << "/p/sky.png" << 8 << PaletteKind::Png;
+        QTest::newRow("other extension, ASE type") << "/p/sky.dat" << 8 << PaletteKind::Ase;
         QTest::newRow("no extension, GIMP type") << "/p.gpl/sky" << 2 << PaletteKind::Gimp;
         QTest::newRow("no extension, all files") << "/p.gpl/sky" << 1 << PaletteKind::ColourSet;
     }
@@ -60,6 +66,21 @@ private slots:
                               << PaletteKind::Riff;
         QTest::newRow("RIFF of another form")
             << "a.pal" << QByteArray("RIFF\xF0\x03\0\0WAVE", 12) << qint64(1008) << PaletteKind::ColourSet;
+        QTest::newRow("PNG signature, any name")
+            << "a.pal" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) << qint64(768)
+            << PaletteKind::Png;
+        QTest::newRow("ASE signature before the name")
+            << "a.txt" << QByteArray("ASEF\0\1\0\0", 8) << qint64(984) << PaletteKind::Ase;
+        QTest::newRow("GIMP header before the name")
+            << "a.hex" << QByteArray("GIMP Palette\n") << qint64(500) << PaletteKind::Gimp;
+        QTest::newRow(".hex before the size")
+            << "a.HEX" << QByteArray("#102030\n#405060\n") << qint64(768) << PaletteKind::Hex;
+        QTest::newRow(".txt") << "a.txt" << QByteArray("; palette\r\nFF10") << qint64(984)
+                              << PaletteKind::PaintNet;
+        QTest::newRow(".png without the signature")
+            << "a.png" << QByteArray(12, '\x01') << qint64(984) << PaletteKind::Png;
+        QTest::newRow(".ase without the signature")
+            << "a.ase" << QByteArray(12, '\x01') << qint64(772) << PaletteKind::Ase;
         QTest::newRow("768 bytes") << "a.bin" << QByteArray(12, '\x01') << qint64(768) << PaletteKind::Act;
         QTest::newRow("772 bytes") << "a.act" << QByteArray(12, '\x01') << qint64(772) << PaletteKind::Act;
         QTest::newRow("984 bytes") << "a.act" << QByteArray(12, '\x01') << qint64(984)

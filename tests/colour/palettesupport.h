@@ -21,6 +21,16 @@ inline QString describe(const Palette &palette)
     return colours.join(QStringLiteral(", "));
 }
 
+// The red, green and blue of every entry of `table`, without fourth bytes:
+// what a format that keeps no fourth byte reads back.
+inline Palette coloursOf(const ColourTable &table)
+{
+    Palette palette;
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry)
+        palette.append({table.byte(entry, 0), table.byte(entry, 1), table.byte(entry, 2), std::nullopt});
+    return palette;
+}
+
 // The message of the EPaletteError `code` raises, or "no error".
 template <class F> QString paletteErrorOf(F &&code)
 {
@@ -30,6 +40,17 @@ template <class F> QString paletteErrorOf(F &&code)
         return e.message();
     }
     return QStringLiteral("no error");
+}
+
+// What reading `bytes` with `read` gives: the colours as `describe` shows
+// them, or the message of the EPaletteError raised.
+template <class Read> QString readingOf(Read read, const QByteArray &bytes)
+{
+    try {
+        return describe(read(bytes));
+    } catch (const EPaletteError &e) {
+        return e.message();
+    }
 }
 
 // `count` colour lines "n n n" for a text palette, n counting from 0 (mod 256).
