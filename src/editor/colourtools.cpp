@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScopeGuard>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int kRedRow = 1;
 constexpr int kBlueRow = 3;
+// Pixels between the swatches and a dialog placed below them.
+constexpr int kDialogGap = 24;
 
 quint8 byteOf(const QString &text)
 {
@@ -143,6 +146,7 @@ void ColourTools::adjustColours(QWidget *owner)
     const QStringList saved = texts(cells);
 
     AdjustColoursDialog dialog(owner);
+    placeBelowSwatches(dialog);
     // The grid shows the result while the values change.
     QObject::connect(&dialog, &AdjustColoursDialog::shiftChanged, &dialog, [&] {
         guarded([&] {
@@ -162,6 +166,21 @@ void ColourTools::adjustColours(QWidget *owner)
     }
     if (result == QDialog::Accepted)
         change(entries.first, adjusted(dialog.shift()));
+}
+
+void ColourTools::placeBelowSwatches(QWidget &dialog) const
+{
+    // Centred over the window it would hide the very cells it changes.
+    const QRect swatch = grid_.cellRect(grid_.col(), EditorGrid::kSwatchRow);
+    if (swatch.isEmpty())
+        return;
+    dialog.adjustSize();
+    QRect place(grid_.viewport()->mapToGlobal(QPoint(swatch.left(), swatch.bottom() + kDialogGap)),
+                dialog.size());
+    const QRect screen = grid_.screen()->availableGeometry();
+    place.moveRight(std::min(place.right(), screen.right()));
+    place.moveBottom(std::min(place.bottom(), screen.bottom()));
+    dialog.move(place.topLeft());
 }
 
 void ColourTools::copyAsHex()

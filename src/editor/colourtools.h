@@ -43,6 +43,8 @@ private:
     void pickColour(QWidget *owner);
     void ramp(bool byHue);
     void adjustColours(QWidget *owner);
+    // Puts the dialog just below the current column's swatch.
+    void placeBelowSwatches(QWidget &dialog) const;
     void copyAsHex();
     void pasteHex();
 

@@ -228,12 +228,16 @@ private slots:
         };
         // The grid shows the result live; Cancel puts back the very texts.
         QStringList seen;
+        int below = 0;
         recordedDialogs().answerDialog([&](QDialog &dialog) {
             (void)work(0, -100, seen)(dialog);
+            // Placed where it hides none of the cells it changes.
+            below = dialog.y() - f.grid().viewport()->mapToGlobal(f.grid().cellRect(21, 5).bottomLeft()).y();
             return int(QDialog::Rejected);
         });
         f.run(how, QStringLiteral("Adjust Colors..."), QKeySequence(Qt::CTRL | Qt::Key_H));
         QCOMPARE(seen, QStringList({"0 0 0", "0 0 0", "9 9 9"}));
+        QVERIFY(below > 0);
         QCOMPARE(QStringList({f.rgb(20), f.rgb(21)}), QStringList({"$FF 0 0", "0 0 255"}));
         QVERIFY(!f.grid().isIndicatorOn());
 
