@@ -196,8 +196,8 @@ void ColourTools::pasteHex()
     const QString text = QGuiApplication::clipboard()->text();
     const std::vector<Rgb> pasted = readHexColours(text);
     const int first = grid_.col() - 1;
-    const qsizetype fit = std::clamp(qsizetype(ColourTable::kEntryCount - first), qsizetype(0),
-                                     qsizetype(pasted.size()));
+    const qsizetype fit =
+        std::clamp(qsizetype(ColourTable::kEntryCount - first), qsizetype(0), qsizetype(pasted.size()));
     if (fit > 0)
         change(first, std::vector<Rgb>(pasted.begin(), pasted.begin() + fit));
     if (fit < qsizetype(pasted.size()))
@@ -211,8 +211,8 @@ std::vector<Rgb> ColourTools::colours(Entries entries) const
     std::vector<Rgb> result;
     for (int entry = entries.first; entry <= entries.last; ++entry) {
         const int col = entry + 1;
-        result.push_back({byteOf(grid_.cellText(col, 1)), byteOf(grid_.cellText(col, 2)),
-                          byteOf(grid_.cellText(col, 3))});
+        result.push_back(
+            {byteOf(grid_.cellText(col, 1)), byteOf(grid_.cellText(col, 2)), byteOf(grid_.cellText(col, 3))});
     }
     return result;
 }

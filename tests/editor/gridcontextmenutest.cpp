@@ -102,23 +102,14 @@ private slots:
         QCOMPARE(g.calls, QStringList{g.menuAt(g.centre(2, 2))});
     }
 
-    void rightPressOnAFixedCellAsksNothing()
-    {
-        MenuGrid g;
-        QVERIFY(g.showFocused());
-        g.rightPress(0, 2);
-        g.rightPress(4, 0);
-        QCOMPARE(g.grid.currentCell(), QPoint(1, 1));
-        QVERIFY(g.calls.isEmpty());
-    }
-
     // The platform follows a right press with a context menu event of its
     // own; the press has asked already.
     void mouseContextEventAsksNothing()
     {
         MenuGrid g;
         QVERIFY(g.showFocused());
-        QContextMenuEvent event(QContextMenuEvent::Mouse, g.centre(3, 3), g.grid.viewport()->mapToGlobal(g.centre(3, 3)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, g.centre(3, 3),
+                                g.grid.viewport()->mapToGlobal(g.centre(3, 3)));
         QApplication::sendEvent(g.grid.viewport(), &event);
         QVERIFY(g.calls.isEmpty());
         QVERIFY(event.isAccepted());

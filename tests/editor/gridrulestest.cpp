@@ -179,7 +179,8 @@ private slots:
         QTest::newRow("shift+F10 in the editor asks for the menu")
             << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "" << Focus::Editor
             << Action::ContextMenu;
-        QTest::newRow("F10 alone is the window's") << int(Qt::Key_F10) << none << "" << Focus::Grid << Action::None;
+        QTest::newRow("F10 alone is the window's")
+            << int(Qt::Key_F10) << none << "" << Focus::Grid << Action::None;
     }
     void keyMap()
     {
@@ -239,9 +240,11 @@ private slots:
         QTest::newRow("a fixed cell")
             << QPoint(20, 32) << int(Qt::LeftButton) << ClickRules::Kind::FocusOnly << QPoint() << false;
         QTest::newRow("right button on another cell")
-            << QPoint(68, 32) << int(Qt::RightButton) << ClickRules::Kind::ContextMenu << QPoint(1, 1) << false;
+            << QPoint(68, 32) << int(Qt::RightButton) << ClickRules::Kind::ContextMenu << QPoint(1, 1)
+            << false;
         QTest::newRow("right button on a selected cell's line starts no drag")
-            << QPoint(92, 32) << int(Qt::RightButton) << ClickRules::Kind::ContextMenu << QPoint(2, 1) << false;
+            << QPoint(92, 32) << int(Qt::RightButton) << ClickRules::Kind::ContextMenu << QPoint(2, 1)
+            << false;
         QTest::newRow("right button on a fixed cell")
             << QPoint(20, 32) << int(Qt::RightButton) << ClickRules::Kind::FocusOnly << QPoint() << false;
         QTest::newRow("middle button")
