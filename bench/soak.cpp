@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -84,6 +85,11 @@ public:
     {
         ++browsed;
         return folder_;
+    }
+    int runModal(QDialog &dialog) override
+    {
+        unexpected("dialog", dialog.windowTitle(), others);
+        return QDialog::Rejected;
     }
 
     int errors = 0;

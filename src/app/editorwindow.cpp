@@ -2,6 +2,8 @@
 
 #include "app/application.h"
 #include "editor/colourcommands.h"
+#include "editor/colourtools.h"
+#include "editor/colourtoolsmenu.h"
 #include "editor/editorgrid.h"
 #include "editor/opencommand.h"
 #include "notes/noteswindow.h"
@@ -19,7 +21,10 @@ TForm3::TForm3(QWidget &startWindow, StartFolder &startFolder, ColourTable &tabl
       open_(std::make_unique<OpenCommand>(
           *StringGrid1, table, file,
           [&startFolder](QWidget *owner) { return startFolder.startFolder(owner); })),
-      commands_(std::make_unique<ColourCommands>(*StringGrid1, table, file))
+      commands_(std::make_unique<ColourCommands>(*StringGrid1, table, file)),
+      // "A file is open" is what enables Save.
+      tools_(std::make_unique<ColourTools>(*StringGrid1, [this] { return Save1->isEnabled(); })),
+      toolsMenu_(std::make_unique<ColourToolsMenu>(*StringGrid1, *tools_, *this))
 {
     setWindowTitle(QString::fromLatin1(kStartCaption));
     setWindowIcon(DavovoApplication::programIcon());

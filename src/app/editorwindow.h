@@ -9,6 +9,8 @@
 
 class ColourCommands;
 class ColourTable;
+class ColourTools;
+class ColourToolsMenu;
 class EditorGrid;
 class OpenCommand;
 class QAction;
@@ -40,6 +42,7 @@ public:
     [[nodiscard]] EditorGrid *grid() const { return StringGrid1; }
     [[nodiscard]] OpenCommand &openCommand() const { return *open_; }
     [[nodiscard]] QList<QAction *> menuCommands() const;
+    [[nodiscard]] ColourToolsMenu &colourToolsMenu() const { return *toolsMenu_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -55,6 +58,8 @@ private:
     EditorGrid *StringGrid1;
     std::unique_ptr<OpenCommand> open_;
     std::unique_ptr<ColourCommands> commands_;
+    std::unique_ptr<ColourTools> tools_;
+    std::unique_ptr<ColourToolsMenu> toolsMenu_;
     QAction *Open1;
     QAction *ImportColors1;
     QAction *Save1;

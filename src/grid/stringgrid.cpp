@@ -36,7 +36,7 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
       edit_(model_, undo_, *editor_, *this, *this, onGetEditText, onCellValidate),
       clipboard_(model_, undo_, *this), dragDrop_(model_, undo_, *this, *this),
       pan_(model_, edit_, *viewport()), keyboard_(model_, edit_, clipboard_, undo_, pan_, *this, *editor_),
-      mouse_(model_, edit_, dragDrop_, pan_, *this), wheel_(model_, edit_, *this, *editor_),
+      mouse_(model_, edit_, dragDrop_, pan_, *this, *this), wheel_(model_, edit_, *this, *editor_),
       scrollBars_(model_, *horizontalScrollBar(), *verticalScrollBar()),
       layout_(model_, edit_, scrollBars_, *viewport(), *editor_)
 {
@@ -122,6 +122,12 @@ void StringGrid::countsChanged()
 void StringGrid::zoomChanged()
 {
     layout_.zoomChanged();
+}
+
+void StringGrid::contextMenuRequested(QPoint pos)
+{
+    if (onContextMenu)
+        onContextMenu(viewport()->mapToGlobal(pos));
 }
 
 void StringGrid::cellsRestored(QPoint first)
@@ -235,6 +241,14 @@ void StringGrid::focusOutEvent(QFocusEvent *event)
     QAbstractScrollArea::focusOutEvent(event);
     pan_.stop();
     guarded([&] { edit_.gridFocusOut(event->reason()); });
+}
+
+void StringGrid::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The right press has asked already; the Menu key arrives here alone.
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse)
+        guarded([&] { keyboard_.requestMenu(); });
 }
 
 void StringGrid::wheelEvent(QWheelEvent *event)

@@ -38,6 +38,10 @@ public:
     GetEditTextHandler onGetEditText;      // the handler may change the editor's text
     CellValidateHandler onCellValidate;    // the handler may change the value, clear `valid`
     std::function<void()> onCellsRestored; // an undo or redo wrote cells
+    // The user asked for a context menu at this point of the screen: a right
+    // press on an editable cell (made current first when it lies outside the
+    // selection), or the Menu key or Shift+F10 at the current cell.
+    std::function<void(QPoint globalPos)> onContextMenu;
 
     StringGrid(int colCount, int rowCount, QWidget *parent = nullptr);
     ~StringGrid() override;
@@ -145,6 +149,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     // GridView
@@ -154,6 +159,7 @@ private:
     void focusGridItself() override;
     void countsChanged() override;
     void zoomChanged() override;
+    void contextMenuRequested(QPoint pos) override;
     // After an undo or redo: the first changed cell becomes current.
     void cellsRestored(QPoint first);
     // EditorHost

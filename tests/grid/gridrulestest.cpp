@@ -176,6 +176,11 @@ private slots:
         QTest::newRow("ctrl+tab is the window's")
             << int(Qt::Key_Tab) << Qt::KeyboardModifiers(Qt::ControlModifier) << "\t" << Focus::Grid
             << Action::None;
+        QTest::newRow("shift+F10 in the editor asks for the menu")
+            << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "" << Focus::Editor
+            << Action::ContextMenu;
+        QTest::newRow("F10 alone is the window's")
+            << int(Qt::Key_F10) << none << "" << Focus::Grid << Action::None;
     }
     void keyMap()
     {
@@ -205,6 +210,7 @@ private slots:
                                    << true;
         QTest::newRow("ctrl+v stays")
             << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+        QTest::newRow("shift+F10") << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
     }
     void editorPassesOn()
     {
@@ -233,8 +239,16 @@ private slots:
             << QPoint(91, 32) << int(Qt::LeftButton) << ClickRules::Kind::StartDrag << QPoint() << false;
         QTest::newRow("a fixed cell")
             << QPoint(20, 32) << int(Qt::LeftButton) << ClickRules::Kind::FocusOnly << QPoint() << false;
-        QTest::newRow("right button")
-            << QPoint(68, 32) << int(Qt::RightButton) << ClickRules::Kind::FocusOnly << QPoint() << false;
+        QTest::newRow("right button on another cell")
+            << QPoint(68, 32) << int(Qt::RightButton) << ClickRules::Kind::ContextMenu << QPoint(1, 1)
+            << false;
+        QTest::newRow("right button on a selected cell's line starts no drag")
+            << QPoint(92, 32) << int(Qt::RightButton) << ClickRules::Kind::ContextMenu << QPoint(2, 1)
+            << false;
+        QTest::newRow("right button on a fixed cell")
+            << QPoint(20, 32) << int(Qt::RightButton) << ClickRules::Kind::FocusOnly << QPoint() << false;
+        QTest::newRow("middle button")
+            << QPoint(68, 32) << int(Qt::MiddleButton) << ClickRules::Kind::FocusOnly << QPoint() << false;
     }
     void clicks()
     {
@@ -248,7 +262,8 @@ private slots:
         const GridSelection selection({2, 1});
         const ClickRules::Press press = ClickRules::press(geometry, selection, pos, Qt::MouseButton(button));
         QCOMPARE(press.kind, kind);
-        if (kind == ClickRules::Kind::MoveTo || kind == ClickRules::Kind::EditCurrent) {
+        if (kind == ClickRules::Kind::MoveTo || kind == ClickRules::Kind::EditCurrent ||
+            kind == ClickRules::Kind::ContextMenu) {
             QCOMPARE(press.cell, cell);
             QCOMPARE(press.openEditor, openEditor);
         }

@@ -413,6 +413,10 @@ private slots:
         w.key(Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(w.grid->currentCell(), QPoint(246, 5));
         QCOMPARE(w.grid->selection(), QRect(QPoint(246, 5), QPoint(246, 5)));
+        w.key(Qt::Key_Left, Qt::ShiftModifier);
+        w.key(Qt::Key_Left, Qt::ShiftModifier);
+        w.key(Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(w.grid->selection(), QRect(QPoint(244, 4), QPoint(246, 5)));
         // Scrolled so that the current cell is visible whole.
         const QRect rect = w.grid->cellRect(246, 5);
         QVERIFY(!rect.isEmpty());

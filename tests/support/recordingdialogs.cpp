@@ -1,5 +1,7 @@
 #include "support/recordingdialogs.h"
 
+#include <QDialog>
+
 void RecordingDialogs::answer(std::optional<QString> answer)
 {
     if (answer)
@@ -19,7 +21,7 @@ std::optional<QString> pathOf(const std::optional<ChosenFile> &chosen)
 
 } // namespace
 
-std::optional<ChosenFile> RecordingDialogs::record(Shown shown)
+void RecordingDialogs::note(Shown shown)
 {
     shown_.push_back(std::move(shown));
     if (whileShown_) {
@@ -27,6 +29,11 @@ std::optional<ChosenFile> RecordingDialogs::record(Shown shown)
         whileShown_ = nullptr;
         action();
     }
+}
+
+std::optional<ChosenFile> RecordingDialogs::record(Shown shown)
+{
+    note(std::move(shown));
     if (answers_.empty())
         return std::nullopt;
     auto answer = std::move(answers_.front());
@@ -59,6 +66,19 @@ std::optional<QString> RecordingDialogs::browseForFolder(QWidget *, const Folder
     return pathOf(record({QStringLiteral("browse"), {}, request.instruction, {}, request}));
 }
 
+int RecordingDialogs::runModal(QDialog &dialog)
+{
+    note({QStringLiteral("dialog"), dialog.windowTitle(), {}, {}, {}});
+    int result = QDialog::Rejected;
+    if (!dialogAnswers_.empty()) {
+        const auto answer = std::move(dialogAnswers_.front());
+        dialogAnswers_.pop_front();
+        result = answer(dialog);
+    }
+    dialog.done(result);
+    return result;
+}
+
 QStringList RecordingDialogs::errors() const
 {
     QStringList texts;
@@ -89,6 +109,7 @@ void RecordingDialogs::reset()
 {
     shown_.clear();
     answers_.clear();
+    dialogAnswers_.clear();
     whileShown_ = nullptr;
 }
 

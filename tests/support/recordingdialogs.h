@@ -12,7 +12,7 @@
 class RecordingDialogs : public Dialogs {
 public:
     struct Shown {
-        QString kind; // "error", "information", "open", "save", "browse"
+        QString kind; // "error", "information", "open", "save", "browse", "dialog"
         QString caption;
         QString text;
         FileDialogRequest file;
@@ -24,12 +24,18 @@ public:
     std::optional<QString> openFileName(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<ChosenFile> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<QString> browseForFolder(QWidget *owner, const FolderBrowserRequest &request) override;
+    // Recorded with the dialog's title as the caption; answered by the next
+    // dialog answer, or rejected.
+    int runModal(QDialog &dialog) override;
 
     // The next open, save or browse dialog returns `answer`; a save dialog
     // with its first type chosen.
     void answer(std::optional<QString> answer);
     // The next save dialog returns `path` with the type `filter` chosen.
     void answer(const QString &path, int filter) { answers_.push_back(ChosenFile{path, filter}); }
+    // The next dialog of the program's own is given to `answer`, which may
+    // work its controls; its result (QDialog::Accepted or Rejected) ends it.
+    void answerDialog(std::function<int(QDialog &)> answer) { dialogAnswers_.push_back(std::move(answer)); }
     // Runs while the next box or dialog is up (before it returns).
     void whileShown(std::function<void()> action) { whileShown_ = std::move(action); }
 
@@ -40,10 +46,12 @@ public:
     void reset();
 
 private:
+    void note(Shown shown);
     std::optional<ChosenFile> record(Shown shown);
 
     std::vector<Shown> shown_;
     std::deque<std::optional<ChosenFile>> answers_;
+    std::deque<std::function<int(QDialog &)>> dialogAnswers_;
     std::function<void()> whileShown_;
 };
 

@@ -6,6 +6,12 @@
 ClickRules::Press ClickRules::press(const GridGeometry &geometry, const GridSelection &selection, QPoint pos,
                                     Qt::MouseButton button)
 {
+    if (button == Qt::RightButton) {
+        const QPoint cell = geometry.cellAt(pos);
+        if (!geometry.isEditable(cell))
+            return {};
+        return {Kind::ContextMenu, cell, false};
+    }
     if (button != Qt::LeftButton)
         return {};
     if (isOnSelectionBorder(geometry, selection, pos))

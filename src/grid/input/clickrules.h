@@ -14,11 +14,12 @@ public:
         FocusOnly,   // any other button, a fixed cell, or no cell: the grid takes the focus
         EditCurrent, // on the current cell: its editor opens
         MoveTo,      // on another editable cell: it becomes current
+        ContextMenu, // right button on an editable cell: a context menu for it
     };
 
     struct Press {
         Kind kind = Kind::FocusOnly;
-        QPoint cell;             // for EditCurrent and MoveTo
+        QPoint cell;             // for EditCurrent, MoveTo and ContextMenu
         bool openEditor = false; // MoveTo: the press lies inside the direct-edit zone
     };
 

@@ -51,3 +51,13 @@ void InplaceEditor::focusOutEvent(QFocusEvent *event)
     if (host_ != nullptr)
         host_->editorFocusOut(event);
 }
+
+void InplaceEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Ignored, the event goes on to the grid beneath.
+    if (host_ != nullptr && event->reason() != QContextMenuEvent::Mouse) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::contextMenuEvent(event);
+}

@@ -6,7 +6,9 @@ class EditorHost;
 
 // The grid's in-place editor: a borderless line edit over the current cell.
 // It keeps the keys that work on its text and hands the grid's keys
-// (vertical moves, Tab, Enter, Escape, Insert) to its host.
+// (vertical moves, Tab, Enter, Escape, Insert, Shift+F10) to its host. A
+// right click on it shows the line edit's own menu for its text; the Menu
+// key goes on to the grid's context menu.
 class InplaceEditor : public QLineEdit {
     Q_OBJECT
 
@@ -20,6 +22,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     EditorHost *host_;

@@ -57,6 +57,9 @@ bool KeyboardController::keyPressed(QKeyEvent *event, KeyMap::Focus focus)
     case Action::Redo:
         undo_.redo();
         break;
+    case Action::ContextMenu:
+        requestMenu();
+        break;
     case Action::Swallow:
     case Action::None:
         break;
@@ -80,6 +83,14 @@ void KeyboardController::navigate(const QKeyEvent &event)
     }
     if (move->current != model_.selection.current())
         edit_.moveCurrent(move->current, move->extend);
+}
+
+void KeyboardController::requestMenu()
+{
+    const QPoint cell = model_.selection.current();
+    if (model_.geometry.scrollIntoView(cell))
+        view_.viewScrolled();
+    view_.contextMenuRequested(model_.geometry.cellRect(cell).center());
 }
 
 void KeyboardController::startTyping(const QKeyEvent &event)

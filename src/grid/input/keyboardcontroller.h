@@ -14,7 +14,7 @@ class GridView;
 
 // The grid's keys, from the grid itself or passed on by its editor: Escape,
 // Enter, F2, typing that starts an edit, the navigation keys, the
-// clipboard keys, undo and redo.
+// clipboard keys, undo and redo, and the keys for the context menu.
 class KeyboardController {
 public:
     KeyboardController(GridModel &model, EditController &edit, ClipboardController &clipboard, GridUndo &undo,
@@ -26,6 +26,8 @@ public:
 
     // Returns whether the key was the grid's (the event is accepted then).
     bool keyPressed(QKeyEvent *event, KeyMap::Focus focus);
+    // Asks for the context menu at the current cell, scrolled into view.
+    void requestMenu();
 
 private:
     void navigate(const QKeyEvent &event);

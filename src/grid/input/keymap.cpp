@@ -26,6 +26,13 @@ bool isNavigationKey(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
+// Shift+F10 asks for the context menu. (The Menu key reaches the grid as a
+// context menu event from the platform, not as a key of its own.)
+bool isMenuKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    return key == Qt::Key_F10 && modifiers == Qt::ShiftModifier;
+}
+
 // The clipboard and undo keys of the grid itself; in the editor they act on
 // its text.
 KeyMap::Action clipboardAction(int key, Qt::KeyboardModifiers modifiers)
@@ -62,6 +69,8 @@ KeyMap::Action clipboardAction(int key, Qt::KeyboardModifiers modifiers)
 KeyMap::Action KeyMap::action(int key, Qt::KeyboardModifiers modifiers, const QString &text, Focus focus)
 {
     modifiers &= ~Qt::KeypadModifier;
+    if (isMenuKey(key, modifiers))
+        return Action::ContextMenu;
     if (focus == Focus::Grid) {
         if (const Action clipboard = clipboardAction(key, modifiers); clipboard != Action::None)
             return clipboard;
@@ -106,6 +115,8 @@ bool KeyMap::editorPassesOn(int key, Qt::KeyboardModifiers modifiers)
         return true;
     case Qt::Key_Insert:
         return modifiers == Qt::NoModifier;
+    case Qt::Key_F10:
+        return isMenuKey(key, modifiers);
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         return KeyMap::isCellTab(key, modifiers);

@@ -24,6 +24,7 @@ public:
         Paste,       // Ctrl+V, Shift+Insert on the grid
         Undo,        // Ctrl+Z on the grid
         Redo,        // Ctrl+Y, Ctrl+Shift+Z on the grid
+        ContextMenu, // Shift+F10: the context menu at the current cell
     };
 
     // `text` is the text the key produces.

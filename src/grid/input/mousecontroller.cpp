@@ -37,6 +37,12 @@ bool MouseController::pressed(QMouseEvent *event)
         edit_.moveCurrent(press.cell, false);
         if (press.openEditor)
             edit_.openEditor(false);
+    } else if (press.kind == ClickRules::Kind::ContextMenu) {
+        // The menu acts on the selection the press lies in; outside it the
+        // press moves there as a left press does, without opening the editor.
+        if (!model_.selection.contains(press.cell))
+            edit_.moveCurrent(press.cell, false);
+        view_.contextMenuRequested(pos);
     }
     return true;
 }

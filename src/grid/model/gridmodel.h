@@ -30,6 +30,8 @@ public:
     virtual void countsChanged() = 0;
     // The zoom or the cell sizes changed: fonts and layout follow.
     virtual void zoomChanged() = 0;
+    // The user asked for a context menu at this point of the viewport.
+    virtual void contextMenuRequested(QPoint pos) = 0;
 
 protected:
     ~GridView() = default;

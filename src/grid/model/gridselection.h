@@ -12,7 +12,13 @@ public:
     [[nodiscard]] QPoint current() const { return current_; }
     [[nodiscard]] QPoint anchor() const { return anchor_; }
     // Columns left..right and rows top..bottom, all inclusive.
-    [[nodiscard]] QRect rect() const { return QRect(anchor_, current_).normalized(); }
+    // (Not QRect::normalized(), which takes the two corners of a rectangle
+    // stretched left or up as exclusive.)
+    [[nodiscard]] QRect rect() const
+    {
+        return {QPoint(qMin(anchor_.x(), current_.x()), qMin(anchor_.y(), current_.y())),
+                QPoint(qMax(anchor_.x(), current_.x()), qMax(anchor_.y(), current_.y()))};
+    }
     [[nodiscard]] bool contains(QPoint cell) const { return rect().contains(cell); }
 
     // Makes `cell` current; with `extend` the anchor stays and the selection

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class QDialog;
 class QWidget;
 
 struct FileDialogRequest {
@@ -44,6 +45,9 @@ public:
     virtual std::optional<ChosenFile> saveFileName(QWidget *owner, const FileDialogRequest &request) = 0;
     // The confirmed item's path, or nothing when the user cancels.
     virtual std::optional<QString> browseForFolder(QWidget *owner, const FolderBrowserRequest &request) = 0;
+    // Runs a dialog of the program's own modally; QDialog::Accepted or
+    // QDialog::Rejected.
+    virtual int runModal(QDialog &dialog) = 0;
 };
 
 // The dialogs in use. The application installs the real ones at start-up.

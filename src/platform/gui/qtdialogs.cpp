@@ -180,3 +180,8 @@ std::optional<ChosenFile> QtDialogs::saveFileName(QWidget *owner, const FileDial
         return std::nullopt;
     return ChosenFile{*path, chosenFilter(*dialog)};
 }
+
+int QtDialogs::runModal(QDialog &dialog)
+{
+    return dialog.exec();
+}

@@ -16,6 +16,7 @@ public:
     void showInformation(const QString &text) override;
     std::optional<QString> openFileName(QWidget *owner, const FileDialogRequest &request) override;
     std::optional<ChosenFile> saveFileName(QWidget *owner, const FileDialogRequest &request) override;
+    int runModal(QDialog &dialog) override;
 
     // The boxes as they are shown, for a look at them without running them.
     [[nodiscard]] static QMessageBox *makeErrorBox(const QString &caption, const QString &text);
