@@ -4,7 +4,7 @@
 // through the writer, and no token yields more than one colour.
 
 #include "colour/hexcolours.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "colour/hexcolours.h"
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 #include <optional>
 

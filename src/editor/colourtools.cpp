@@ -6,9 +6,9 @@
 #include "colour/hsladjust.h"
 #include "editor/adjustcoloursdialog.h"
 #include "editor/editorgrid.h"
-#include "platform/dialogs.h"
-#include "platform/errorreporting.h"
-#include "platform/intconvert.h"
+#include "platform/gui/dialogs.h"
+#include "platform/gui/errorreporting.h"
+#include "platform/core/intconvert.h"
 
 #include <QClipboard>
 #include <QColorDialog>

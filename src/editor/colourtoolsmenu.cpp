@@ -1,7 +1,7 @@
 #include "editor/colourtoolsmenu.h"
 
 #include "editor/editorgrid.h"
-#include "platform/errorreporting.h"
+#include "platform/gui/errorreporting.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #include "colour/hexcolours.h"
 #include "colourtext.h"
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 #include "support/testregistry.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "editor/stringgrid.h"
+#include "grid/stringgrid.h"
 #include "support/recordingdialogs.h"
 #include "support/testregistry.h"
 
