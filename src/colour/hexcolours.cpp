@@ -1,6 +1,7 @@
 #include "colour/hexcolours.h"
 
 #include "platform/core/exceptions.h"
+#include "platform/core/hexdigit.h"
 
 #include <optional>
 
@@ -43,18 +44,6 @@ QStringView unwrapped(QStringView token)
     return token;
 }
 
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
 std::optional<Rgb> colourOf(QStringView token)
 {
     if (token.startsWith(QLatin1Char('#')))
@@ -65,8 +54,8 @@ std::optional<Rgb> colourOf(QStringView token)
         return std::nullopt;
     quint8 bytes[3];
     for (int i = 0; i < 3; ++i) {
-        const int high = hexDigit(token[2 * i]);
-        const int low = hexDigit(token[2 * i + 1]);
+        const int high = hexDigitValue(token[2 * i].unicode());
+        const int low = hexDigitValue(token[2 * i + 1].unicode());
         if (high < 0 || low < 0)
             return std::nullopt;
         bytes[i] = quint8(high * 16 + low);

@@ -1,5 +1,6 @@
 #include "colour/palettetext.h"
 
+#include "platform/core/hexdigit.h"
 namespace {
 
 constexpr int kQuotedLength = 40;
@@ -30,17 +31,6 @@ std::optional<quint8> byteNumber(const QByteArray &line, qsizetype &pos)
     if (pos == start)
         return std::nullopt;
     return quint8(value);
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -93,8 +83,8 @@ std::optional<QByteArray> PaletteText::hexBytes(const QByteArray &digits)
         return std::nullopt;
     QByteArray bytes;
     for (qsizetype n = 0; n < digits.size(); n += 2) {
-        const int high = hexDigit(digits.at(n));
-        const int low = hexDigit(digits.at(n + 1));
+        const int high = hexDigitValue(digits.at(n));
+        const int low = hexDigitValue(digits.at(n + 1));
         if (high < 0 || low < 0)
             return std::nullopt;
         bytes += char(high * 16 + low);

@@ -1,6 +1,7 @@
 #include "notes/rtf/rtfreader.h"
 
 #include "notes/rtf/codepage.h"
+#include "platform/core/hexdigit.h"
 #include "notes/rtf/rtftables.h"
 #include "notes/rtf/rtfwords.h"
 
@@ -12,7 +13,6 @@
 namespace {
 
 using rtf::CharState;
-using rtf::hexValue;
 using rtf::isLetter;
 using rtf::Word;
 using rtf::WordInfo;
@@ -157,8 +157,8 @@ bool Parser::symbol(char c)
     if (c == '\'') {
         if (pos_ + 2 > in_.size())
             return false;
-        const int high = hexValue(in_[pos_]);
-        const int low = hexValue(in_[pos_ + 1]);
+        const int high = hexDigitValue(in_[pos_]);
+        const int low = hexDigitValue(in_[pos_ + 1]);
         if (high < 0 || low < 0)
             return false;
         pos_ += 2;

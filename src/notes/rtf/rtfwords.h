@@ -69,7 +69,5 @@ struct ControlWord {
 
 [[nodiscard]] bool isLetter(char c);
 [[nodiscard]] bool isDigit(char c);
-// The value of a hexadecimal digit; -1 for any other character.
-[[nodiscard]] int hexValue(char c);
 
 } // namespace rtf

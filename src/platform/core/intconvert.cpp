@@ -1,6 +1,7 @@
 #include "platform/core/intconvert.h"
 
 #include "platform/core/exceptions.h"
+#include "platform/core/hexdigit.h"
 
 #include <QByteArray>
 
@@ -9,17 +10,6 @@ namespace {
 [[noreturn]] void raiseInvalid(const QString &text)
 {
     throw EConvertError(QLatin1Char('\'') + text + QStringLiteral("' is not a valid integer value"));
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 bool isDecimalDigit(char c)
@@ -54,7 +44,7 @@ qint32 strToInt(const QString &text)
     const char *const digits = p;
     quint32 value = 0;
     if (hex) {
-        for (int d; p != end && (d = hexDigit(*p)) >= 0; ++p) {
+        for (int d; p != end && (d = hexDigitValue(*p)) >= 0; ++p) {
             // A fifth nibble above 32 bits; leading zeros never trip this.
             if (value > 0x0FFFFFFFu)
                 raiseInvalid(text);
