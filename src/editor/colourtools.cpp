@@ -212,7 +212,7 @@ std::vector<Rgb> ColourTools::colours(Entries entries) const
     for (int entry = entries.first; entry <= entries.last; ++entry) {
         const int col = entry + 1;
         result.push_back(
-            {byteOf(grid_.cellText(col, 1)), byteOf(grid_.cellText(col, 2)), byteOf(grid_.cellText(col, 3))});
+            {byteOf(grid_.cell(col, 1)), byteOf(grid_.cell(col, 2)), byteOf(grid_.cell(col, 3))});
     }
     return result;
 }
@@ -242,7 +242,7 @@ QStringList ColourTools::texts(const QRect &cells) const
     QStringList result;
     for (int col = cells.left(); col <= cells.right(); ++col)
         for (int row = cells.top(); row <= cells.bottom(); ++row)
-            result << grid_.cellText(col, row);
+            result << grid_.cell(col, row);
     return result;
 }
 
