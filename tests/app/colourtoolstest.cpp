@@ -44,7 +44,7 @@ struct ToolsFixture : EditorFixture {
     }
     [[nodiscard]] QString rgb(int col)
     {
-        return QStringList{grid().cellText(col, 1), grid().cellText(col, 2), grid().cellText(col, 3)}.join(
+        return QStringList{grid().cell(col, 1), grid().cell(col, 2), grid().cell(col, 3)}.join(
             QLatin1Char(' '));
     }
 
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(recordedDialogs().count(QStringLiteral("dialog")), 2);
         QCOMPARE(recordedDialogs().shown().back().caption, QStringLiteral("Pick Color for Entry 7"));
         QCOMPARE(f.rgb(8), QStringLiteral("255 128 0"));
-        QCOMPARE(f.grid().cellText(8, 4), QStringLiteral("77"));
+        QCOMPARE(f.grid().cell(8, 4), QStringLiteral("77"));
         QVERIFY(f.grid().isIndicatorOn());
         f.undo();
         QCOMPARE(f.rgb(8), QStringLiteral("10 20 $1E"));
@@ -287,7 +287,7 @@ private slots:
         f.run(how, QStringLiteral("Paste Hex"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
         QCOMPARE(QStringList({f.rgb(244), f.rgb(245), f.rgb(246)}),
                  QStringList({"1 2 3", "255 0 0", "0 255 0"}));
-        QCOMPARE(f.grid().cellText(245, 4), QStringLiteral("$44"));
+        QCOMPARE(f.grid().cell(245, 4), QStringLiteral("$44"));
         QCOMPARE(recordedDialogs().informations(), QStringList{"2 colors did not fit after entry 245."});
         QVERIFY(f.grid().isIndicatorOn());
         f.undo();
