@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(importDialog.defaultSuffix, QString());
         for (const FileDialogRequest *dialog : {&exportDialog, &importDialog}) {
             // The palette formats follow the colour set's two types.
-            QCOMPARE(dialog->filters.size(), size_t(6));
+            QCOMPARE(dialog->filters.size(), size_t(10));
             QCOMPARE(dialog->filters[0].name, QStringLiteral("Color Set Files"));
             QCOMPARE(dialog->filters[0].patterns, QStringList{"*.clr"});
             QCOMPARE(dialog->filters[1].name, QStringLiteral("All Files"));
