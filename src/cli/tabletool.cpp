@@ -1,7 +1,7 @@
 #include "cli/tabletool.h"
 
 #include "cli/formatnames.h"
-#include "cli/tablefile.h"
+#include "colour/tablefile.h"
 #include "cli/tabletext.h"
 #include "colour/palettefile.h"
 #include "platform/core/programversion.h"

@@ -1,4 +1,4 @@
-#include "cli/tablefile.h"
+#include "colour/tablefile.h"
 
 #include "colour/palettefile.h"
 #include "colour/splpalfile.h"
