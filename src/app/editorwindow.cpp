@@ -1,6 +1,7 @@
 #include "app/editorwindow.h"
 
 #include "app/application.h"
+#include "colour/splpalfile.h"
 #include "editor/colourcommands.h"
 #include "editor/colourtools.h"
 #include "editor/colourtoolsmenu.h"
@@ -17,7 +18,7 @@
 
 TForm3::TForm3(QWidget &startWindow, StartFolder &startFolder, ColourTable &table, SplPalFile &file,
                QWidget *parent)
-    : QMainWindow(parent), startWindow_(startWindow), StringGrid1(new EditorGrid(table, this)),
+    : QMainWindow(parent), startWindow_(startWindow), table_(table), file_(file), StringGrid1(new EditorGrid(table, this)),
       open_(std::make_unique<OpenCommand>(
           *StringGrid1, table, file,
           [&startFolder](QWidget *owner) { return startFolder.startFolder(owner); })),
@@ -74,7 +75,8 @@ TForm3::~TForm3() = default;
 
 void TForm3::Open1Click()
 {
-    open_->run(startWindow_, *this, {Save1, svclr, ImportColors1});
+    if (open_->run(startWindow_, *this, {Save1, svclr, ImportColors1}))
+        tools_->fileReadOrSaved(file_.binding()->path, table_);
 }
 
 void TForm3::ImportColors1Click()
@@ -88,6 +90,7 @@ void TForm3::ImportColors1Click()
 void TForm3::Save1Click()
 {
     commands_->save();
+    tools_->fileReadOrSaved(file_.binding()->path, table_);
 }
 
 void TForm3::svclrClick()

@@ -54,6 +54,8 @@ private:
     QAction *addMenuCommand(const QString &caption, bool enabled, void (TForm3::*handler)());
 
     QWidget &startWindow_;
+    ColourTable &table_;
+    SplPalFile &file_;
     TForm4 *notesWindow_ = nullptr;
     EditorGrid *StringGrid1;
     std::unique_ptr<OpenCommand> open_;

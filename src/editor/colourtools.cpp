@@ -4,18 +4,24 @@
 #include "colour/colourtable.h"
 #include "colour/hexcolours.h"
 #include "colour/hsladjust.h"
+#include "colour/tablefile.h"
 #include "editor/adjustcoloursdialog.h"
+#include "editor/comparedialog.h"
 #include "editor/editorgrid.h"
+#include "editor/paletteoverviewdialog.h"
 #include "platform/gui/dialogs.h"
 #include "platform/gui/errorreporting.h"
+#include "platform/core/exceptions.h"
 #include "platform/core/intconvert.h"
 
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -23,6 +29,7 @@ namespace {
 
 constexpr int kRedRow = 1;
 constexpr int kBlueRow = 3;
+constexpr int kFourthRow = 4;
 // Pixels between the swatches and a dialog placed below them.
 constexpr int kDialogGap = 24;
 
@@ -43,11 +50,36 @@ QString droppedMessage(qsizetype dropped)
                         : QStringLiteral("%1 colors did not fit after entry 245.").arg(dropped);
 }
 
+FileDialogRequest compareDialog(const QString &folder)
+{
+    return {QStringLiteral("Compare With"),
+            {{QStringLiteral("Color Tables"),
+              {QStringLiteral("*.spl"), QStringLiteral("*.pal"), QStringLiteral("*.clr"), QStringLiteral("*.gpl"),
+               QStringLiteral("*.act"), QStringLiteral("*.hex")}},
+             {QStringLiteral("All Files"), {QStringLiteral("*")}}},
+            QString(),
+            folder};
+}
+
 } // namespace
 
 ColourTools::ColourTools(EditorGrid &grid, std::function<bool()> fileOpen)
     : grid_(grid), fileOpen_(std::move(fileOpen))
 {
+}
+
+ColourTools::~ColourTools()
+{
+    // The grid and the overview live on in the window a little longer.
+    grid_.onViewChanged = nullptr;
+    delete overview_;
+}
+
+void ColourTools::fileReadOrSaved(const QString &path, const ColourTable &table)
+{
+    reference_ = table;
+    folder_ = QFileInfo(path).absolutePath();
+    refreshOverview();
 }
 
 ColourTools::Entries ColourTools::selectedEntries() const
@@ -68,6 +100,8 @@ bool ColourTools::isEnabled(Command command) const
     }
     case Command::PickColor:
     case Command::AdjustColors:
+    case Command::PaletteOverview:
+    case Command::CompareWith:
     case Command::CopyAsHex:
         return fileOpen_();
     }
@@ -90,6 +124,12 @@ void ColourTools::run(Command command, QWidget *owner)
         break;
     case Command::AdjustColors:
         adjustColours(owner);
+        break;
+    case Command::PaletteOverview:
+        paletteOverview(owner);
+        break;
+    case Command::CompareWith:
+        compareWith(owner);
         break;
     case Command::CopyAsHex:
         copyAsHex();
@@ -204,6 +244,96 @@ void ColourTools::pasteHex()
         dialogs().showInformation(droppedMessage(qsizetype(pasted.size()) - fit));
 }
 
+void ColourTools::paletteOverview(QWidget *owner)
+{
+    if (!overview_) {
+        overview_ = new PaletteOverviewDialog(owner);
+        overview_->onClicked = [this](int entry) { guarded([&] { overviewClicked(entry, false); }); };
+        overview_->onDoubleClicked = [this](int entry) { guarded([&] { overviewClicked(entry, true); }); };
+        // Changes come in bursts (a paste writes many cells): one refresh
+        // after each burst.
+        refresh_ = new QTimer(overview_);
+        refresh_->setSingleShot(true);
+        refresh_->setInterval(0);
+        QObject::connect(refresh_, &QTimer::timeout, overview_, [this] { refreshOverview(); });
+        grid_.onViewChanged = [this] { refresh_->start(); };
+        // Where it hides no swatch of the grid; Qt keeps the place and the
+        // size the user gives it while the program runs.
+        placeBelowSwatches(*overview_);
+    }
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
+    refreshOverview();
+}
+
+void ColourTools::refreshOverview()
+{
+    // A hidden overview is brought up to date when shown again.
+    if (!overview_ || !overview_->isVisible())
+        return;
+    std::vector<OverviewEntry> entries(std::size_t(ColourTable::kEntryCount));
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry) {
+        OverviewEntry &shown = entries[std::size_t(entry)];
+        // A cell that is not a number marks its entry; it raises no error box.
+        try {
+            std::array<quint8, ColourTable::kEntrySize> bytes{};
+            for (int k = 0; k < ColourTable::kEntrySize; ++k)
+                bytes[std::size_t(k)] = byteOf(settledText(entry + 1, k + 1));
+            shown.bytes = bytes;
+        } catch (const EConvertError &) {
+        }
+        shown.differs = !shown.bytes;
+        for (int k = 0; shown.bytes && k < ColourTable::kEntrySize; ++k)
+            shown.differs = shown.differs || (*shown.bytes)[std::size_t(k)] != reference_.byte(entry, k);
+    }
+    const int current = grid_.col() - 1;
+    overview_->setEntries(entries, current < ColourTable::kEntryCount ? current : -1);
+}
+
+QString ColourTools::settledText(int col, int row) const
+{
+    // The cell being typed into counts once the edit ends.
+    if (grid_.isEditorMode() && grid_.currentCell() == QPoint(col, row))
+        return grid_.oldCellText();
+    return grid_.cell(col, row);
+}
+
+void ColourTools::overviewClicked(int entry, bool twice)
+{
+    // The row stays; the move runs the check on the cell left, as any does.
+    if (grid_.col() != entry + 1)
+        grid_.moveCurrentCell(entry + 1, grid_.row());
+    if (twice && isEnabled(Command::PickColor))
+        pickColour(overview_);
+}
+
+void ColourTools::compareWith(QWidget *owner)
+{
+    const std::optional<QString> path = dialogs().openFileName(owner, compareDialog(folder_));
+    if (!path)
+        return;
+    TableFile file(*path);
+    const Palette other = file.colours();
+    file.close();
+    const ColourTable ours = gridTable();
+    // What the other file does not give (entries past a short palette's end,
+    // fourth bytes) counts as equal, as Import Colors keeps the grid's.
+    const ColourTable theirs = other.appliedTo(ours);
+    CompareDialog dialog(ours, theirs, owner);
+    if (dialogs().runModal(dialog) != QDialog::Accepted || dialog.takenEntries().empty())
+        return;
+    const std::vector<int> &taken = dialog.takenEntries();
+    const QRect cells(QPoint(taken.front() + 1, kRedRow), QPoint(taken.back() + 1, kFourthRow));
+    grid_.recordChange(cells, [&] {
+        for (int entry : taken)
+            for (int k = 0; k < ColourTable::kEntrySize; ++k)
+                grid_.setCell(entry + 1, k + 1, QString::number(theirs.byte(entry, k)));
+    });
+    grid_.indicatorOn();
+    repaintSwatches();
+}
+
 // ---- Cells ------------------------------------------------------------------------
 
 std::vector<Rgb> ColourTools::colours(Entries entries) const
@@ -252,6 +382,15 @@ void ColourTools::setTexts(const QRect &cells, const QStringList &texts)
     for (int col = cells.left(); col <= cells.right(); ++col)
         for (int row = cells.top(); row <= cells.bottom(); ++row)
             grid_.setCell(col, row, texts[i++]);
+}
+
+ColourTable ColourTools::gridTable() const
+{
+    ColourTable table;
+    for (int entry = 0; entry < ColourTable::kEntryCount; ++entry)
+        for (int k = 0; k < ColourTable::kEntrySize; ++k)
+            table.setByte(entry, k, byteOf(grid_.cell(entry + 1, k + 1)));
+    return table;
 }
 
 void ColourTools::repaintSwatches()

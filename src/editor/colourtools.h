@@ -2,6 +2,9 @@
 
 #include "colour/rgb.h"
 
+#include "colour/colourtable.h"
+
+#include <QPointer>
 #include <QRect>
 #include <QStringList>
 
@@ -9,6 +12,8 @@
 #include <vector>
 
 class EditorGrid;
+class PaletteOverviewDialog;
+class QTimer;
 class QWidget;
 
 // The colour tools of the grid's context menu: a colour picked for one
@@ -18,12 +23,32 @@ class QWidget;
 // cell that is not a number raises its error and nothing changes), writes
 // decimal texts as one undo step, leaves the fourth byte alone and turns the
 // modified indicator on. None of them touches the file.
+//
+// Besides, the palette overview shows all entries at once and which differ
+// from the file as last read or saved, following the grid; Compare With
+// shows how another file's table differs and takes its entries.
 class ColourTools {
 public:
-    enum class Command { PickColor, Ramp, RampByHue, AdjustColors, CopyAsHex, PasteHex };
+    enum class Command {
+        PickColor,
+        Ramp,
+        RampByHue,
+        AdjustColors,
+        PaletteOverview,
+        CompareWith,
+        CopyAsHex,
+        PasteHex
+    };
 
     // `fileOpen` tells whether a file has been opened.
     ColourTools(EditorGrid &grid, std::function<bool()> fileOpen);
+    ~ColourTools();
+    ColourTools(const ColourTools &) = delete;
+    ColourTools &operator=(const ColourTools &) = delete;
+
+    // The file at `path` was read or saved with `table`: the overview's
+    // reference and the folder Compare With starts in.
+    void fileReadOrSaved(const QString &path, const ColourTable &table);
 
     // Whether the command can run now; a command run when it cannot does
     // nothing.
@@ -47,6 +72,11 @@ private:
     void placeBelowSwatches(QWidget &dialog) const;
     void copyAsHex();
     void pasteHex();
+    void paletteOverview(QWidget *owner);
+    void refreshOverview();
+    [[nodiscard]] QString settledText(int col, int row) const;
+    void overviewClicked(int entry, bool twice);
+    void compareWith(QWidget *owner);
 
     // The colours of the entries, converted in column order.
     [[nodiscard]] std::vector<Rgb> colours(Entries entries) const;
@@ -57,7 +87,14 @@ private:
     [[nodiscard]] QStringList texts(const QRect &cells) const;
     void setTexts(const QRect &cells, const QStringList &texts);
     void repaintSwatches();
+    // All four values of every entry, converted as Save converts them.
+    [[nodiscard]] ColourTable gridTable() const;
 
     EditorGrid &grid_;
     std::function<bool()> fileOpen_;
+    ColourTable reference_;
+    QString folder_;
+    // Made the first time it is asked for; the owner's child.
+    QPointer<PaletteOverviewDialog> overview_;
+    QTimer *refresh_ = nullptr;
 };

@@ -22,6 +22,8 @@ const Item kItems[] = {
     {Command::Ramp, "Ramp", Qt::CTRL | Qt::Key_R, false},
     {Command::RampByHue, "Ramp by Hue", Qt::CTRL | Qt::SHIFT | Qt::Key_R, false},
     {Command::AdjustColors, "Adjust Colors...", Qt::CTRL | Qt::Key_H, false},
+    {Command::PaletteOverview, "Palette Overview", Qt::CTRL | Qt::Key_P, false},
+    {Command::CompareWith, "Compare With...", Qt::CTRL | Qt::Key_D, false},
     {Command::CopyAsHex, "Copy as Hex", Qt::CTRL | Qt::SHIFT | Qt::Key_C, true},
     {Command::PasteHex, "Paste Hex", Qt::CTRL | Qt::SHIFT | Qt::Key_V, false},
 };

@@ -36,16 +36,17 @@ void OpenCommand::fillGrid()
     grid_.fillFromTable();
 }
 
-void OpenCommand::run(QWidget &startWindow, QWidget &editorWindow, const QList<QAction *> &fileCommands)
+bool OpenCommand::run(QWidget &startWindow, QWidget &editorWindow, const QList<QAction *> &fileCommands)
 {
     startWindow.hide();
     // The dialog opens over the editor, the window the user is working in.
     if (!chooseAndRead(&editorWindow))
-        return;
+        return false;
     fillGrid();
     grid_.clearUndo();
     for (QAction *command : fileCommands)
         command->setEnabled(true);
     editorWindow.setWindowTitle(QStringLiteral("Editing ") + file_.binding()->path);
     grid_.setOldCellText(grid_.cell(1, 1));
+    return true;
 }

@@ -30,8 +30,8 @@ public:
     void fillGrid();
     // The whole command: the start window hides, the chosen file fills the
     // grid, the file commands are enabled, the caption names the file, and
-    // the old cell text is that of cell (1, 1).
-    void run(QWidget &startWindow, QWidget &editorWindow, const QList<QAction *> &fileCommands);
+    // the old cell text is that of cell (1, 1). False when the user cancels.
+    bool run(QWidget &startWindow, QWidget &editorWindow, const QList<QAction *> &fileCommands);
 
     [[nodiscard]] static FileDialogRequest openDialog(const QString &initialFolder);
 

@@ -102,11 +102,15 @@ void StringGrid::invalidateCell(QPoint cell)
     const QRect rect = model_.geometry.cellRect(cell);
     if (!rect.isEmpty())
         viewport()->update(rect);
+    if (onViewChanged)
+        onViewChanged();
 }
 
 void StringGrid::invalidateAll()
 {
     viewport()->update();
+    if (onViewChanged)
+        onViewChanged();
 }
 
 void StringGrid::viewScrolled()
@@ -137,6 +141,8 @@ void StringGrid::cellsRestored(QPoint first)
         edit_.setCurrent(first);
     if (onCellsRestored)
         onCellsRestored();
+    if (onViewChanged)
+        onViewChanged();
 }
 
 void StringGrid::focusGridItself()

@@ -38,6 +38,9 @@ public:
     GetEditTextHandler onGetEditText;      // the handler may change the editor's text
     CellValidateHandler onCellValidate;    // the handler may change the value, clear `valid`
     std::function<void()> onCellsRestored; // an undo or redo wrote cells
+    // Something shown changed: a cell's text, the current cell, the
+    // selection or the view. Called often; a handler should only note it.
+    std::function<void()> onViewChanged;
     // The user asked for a context menu at this point of the screen: a right
     // press on an editable cell (made current first when it lies outside the
     // selection), or the Menu key or Shift+F10 at the current cell.
@@ -116,6 +119,9 @@ public:
     // Makes an editable cell current (collapsing the selection) and arms the
     // check on it; any other cell raises "Grid index out of range".
     void setCurrentCell(int col, int row) { edit_.setCurrent({col, row}); }
+    // Moves to an editable cell as a click on it does: the validation check
+    // runs as for any move.
+    void moveCurrentCell(int col, int row) { edit_.moveCurrent({col, row}, false); }
     // Columns left..right, rows top..bottom, inclusive.
     [[nodiscard]] QRect selection() const { return model_.selection.rect(); }
 

@@ -114,7 +114,8 @@ private slots:
         QVERIFY(menu != nullptr);
         QCOMPARE(describe(*menu),
                  QStringList({"Pick Color... Ctrl+K off", "Ramp Ctrl+R off", "Ramp by Hue Ctrl+Shift+R off",
-                              "Adjust Colors... Ctrl+H off", "-", "Copy as Hex Ctrl+Shift+C off",
+                              "Adjust Colors... Ctrl+H off", "Palette Overview Ctrl+P off",
+                              "Compare With... Ctrl+D off", "-", "Copy as Hex Ctrl+Shift+C off",
                               "Paste Hex Ctrl+Shift+V off"}));
         menu->close();
 
@@ -130,7 +131,8 @@ private slots:
         menu = f.openMenu({4, 1});
         QCOMPARE(describe(*menu),
                  QStringList({"Pick Color... Ctrl+K on", "Ramp Ctrl+R off", "Ramp by Hue Ctrl+Shift+R off",
-                              "Adjust Colors... Ctrl+H on", "-", "Copy as Hex Ctrl+Shift+C on",
+                              "Adjust Colors... Ctrl+H on", "Palette Overview Ctrl+P on",
+                              "Compare With... Ctrl+D on", "-", "Copy as Hex Ctrl+Shift+C on",
                               "Paste Hex Ctrl+Shift+V on"}));
         menu->close();
         QGuiApplication::clipboard()->clear();

@@ -1,0 +1,193 @@
+#include "editor/paletteoverviewdialog.h"
+
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kRows = (ColourTable::kEntryCount + PaletteOverviewDialog::kPerRow - 1) /
+                      PaletteOverviewDialog::kPerRow;
+
+QString tooltip(int entry, const OverviewEntry &shown)
+{
+    if (!shown.bytes)
+        return QStringLiteral("Entry %1: not a number").arg(entry);
+    const auto &b = *shown.bytes;
+    return QStringLiteral("Entry %1: %2 %3 %4, fourth %5, %6")
+        .arg(entry)
+        .arg(b[0])
+        .arg(b[1])
+        .arg(b[2])
+        .arg(b[3])
+        .arg(QColor(b[0], b[1], b[2]).name());
+}
+
+} // namespace
+
+// The swatches, painted in one pass; a swatch is as wide as the field allows.
+class SwatchField : public QWidget {
+public:
+    explicit SwatchField(PaletteOverviewDialog &dialog) : dialog_(dialog)
+    {
+        setObjectName(QStringLiteral("swatches"));
+        setMinimumSize(PaletteOverviewDialog::kPerRow * PaletteOverviewDialog::kMinSwatch + 1,
+                       kRows * PaletteOverviewDialog::kMinSwatch + 1);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        entries_.resize(ColourTable::kEntryCount);
+    }
+
+    void setEntries(const std::vector<OverviewEntry> &entries, int current)
+    {
+        entries_ = entries;
+        current_ = current;
+        update();
+    }
+
+    [[nodiscard]] QRect swatchRect(int entry) const
+    {
+        const int size = swatchSize();
+        return {(entry % PaletteOverviewDialog::kPerRow) * size, (entry / PaletteOverviewDialog::kPerRow) * size,
+                size, size};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        for (int entry = 0; entry < int(entries_.size()); ++entry)
+            paintSwatch(painter, entry);
+        if (current_ >= 0 && current_ < int(entries_.size())) {
+            // Black and white, so that it shows on every colour.
+            const QRect rect = swatchRect(current_).adjusted(1, 1, -1, -1);
+            painter.setPen(QPen(Qt::white, 3));
+            painter.drawRect(rect);
+            painter.setPen(QPen(Qt::black, 1));
+            painter.drawRect(rect);
+        }
+    }
+
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            const int entry = entryAt(help->pos());
+            if (entry >= 0)
+                QToolTip::showText(help->globalPos(), tooltip(entry, entries_[std::size_t(entry)]), this,
+                                   swatchRect(entry));
+            else
+                QToolTip::hideText();
+            return true;
+        }
+        return QWidget::event(event);
+    }
+
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const int entry = entryAt(event->position().toPoint());
+        if (event->button() == Qt::LeftButton && entry >= 0 && dialog_.onClicked)
+            dialog_.onClicked(entry);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        const int entry = entryAt(event->position().toPoint());
+        if (event->button() == Qt::LeftButton && entry >= 0 && dialog_.onDoubleClicked)
+            dialog_.onDoubleClicked(entry);
+    }
+
+private:
+    [[nodiscard]] int swatchSize() const
+    {
+        return std::max(PaletteOverviewDialog::kMinSwatch,
+                        std::min((width() - 1) / PaletteOverviewDialog::kPerRow, (height() - 1) / kRows));
+    }
+
+    [[nodiscard]] int entryAt(QPoint pos) const
+    {
+        const int size = swatchSize();
+        if (pos.x() < 0 || pos.y() < 0 || pos.x() >= size * PaletteOverviewDialog::kPerRow)
+            return -1;
+        const int entry = (pos.y() / size) * PaletteOverviewDialog::kPerRow + pos.x() / size;
+        return entry < int(entries_.size()) ? entry : -1;
+    }
+
+    void paintSwatch(QPainter &painter, int entry)
+    {
+        const OverviewEntry &shown = entries_[std::size_t(entry)];
+        const QRect rect = swatchRect(entry);
+        painter.setPen(Qt::gray);
+        if (shown.bytes) {
+            const auto &b = *shown.bytes;
+            painter.fillRect(rect, QColor(b[0], b[1], b[2]));
+        } else {
+            // The grid's mark for a cell that is not a number.
+            painter.fillRect(rect, Qt::white);
+            painter.save();
+            painter.setPen(QPen(QColor(255, 0, 0), 2));
+            painter.drawLine(rect.topLeft(), rect.bottomRight());
+            painter.drawLine(rect.topRight(), rect.bottomLeft());
+            painter.restore();
+        }
+        painter.drawRect(rect);
+        if (shown.differs) {
+            // A corner triangle, white edged in black, seen on every colour.
+            const int side = std::max(6, rect.width() * 2 / 5);
+            QPainterPath corner;
+            corner.moveTo(rect.topRight() + QPoint(1, 0));
+            corner.lineTo(rect.topRight() + QPoint(1 - side, 0));
+            corner.lineTo(rect.topRight() + QPoint(1, side));
+            corner.closeSubpath();
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(Qt::white);
+            painter.drawPath(corner);
+            painter.restore();
+        }
+    }
+
+    PaletteOverviewDialog &dialog_;
+    std::vector<OverviewEntry> entries_;
+    int current_ = -1;
+};
+
+PaletteOverviewDialog::PaletteOverviewDialog(QWidget *parent)
+    : QDialog(parent), field_(new SwatchField(*this)), count_(new QLabel)
+{
+    setWindowTitle(QStringLiteral("Palette Overview"));
+    count_->setObjectName(QStringLiteral("count"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(field_, 1);
+    layout->addWidget(count_);
+}
+
+void PaletteOverviewDialog::setEntries(const std::vector<OverviewEntry> &entries, int current)
+{
+    field_->setEntries(entries, current);
+    const auto differing = std::count_if(entries.begin(), entries.end(),
+                                         [](const OverviewEntry &e) { return e.differs; });
+    count_->setText(differing == 1 ? QStringLiteral("1 entry differs from the file")
+                                   : QStringLiteral("%1 entries differ from the file").arg(differing));
+}
+
+QWidget *PaletteOverviewDialog::swatchField() const
+{
+    return field_;
+}
+
+QPoint PaletteOverviewDialog::swatchCentre(int entry) const
+{
+    return field_->swatchRect(entry).center();
+}
+
+QString PaletteOverviewDialog::countLine() const
+{
+    return count_->text();
+}
