@@ -71,6 +71,11 @@ protected:
             painter.setPen(QPen(Qt::black, 1));
             painter.drawRect(rect);
         }
+        // Over the outline, which would hide most of the mark.
+        for (int entry = 0; entry < int(entries_.size()); ++entry) {
+            if (entries_[std::size_t(entry)].differs)
+                paintDifferenceMark(painter, swatchRect(entry));
+        }
     }
 
     bool event(QEvent *event) override
@@ -136,21 +141,24 @@ private:
             painter.restore();
         }
         painter.drawRect(rect);
-        if (shown.differs) {
-            // A corner triangle, white edged in black, seen on every colour.
-            const int side = std::max(6, rect.width() * 2 / 5);
-            QPainterPath corner;
-            corner.moveTo(rect.topRight() + QPoint(1, 0));
-            corner.lineTo(rect.topRight() + QPoint(1 - side, 0));
-            corner.lineTo(rect.topRight() + QPoint(1, side));
-            corner.closeSubpath();
-            painter.save();
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(QPen(Qt::black, 1));
-            painter.setBrush(Qt::white);
-            painter.drawPath(corner);
-            painter.restore();
-        }
+    }
+
+    static void paintDifferenceMark(QPainter &painter, const QRect &rect)
+    {
+        // A corner triangle, white edged in black, seen on every colour.
+        const int side = std::max(8, rect.width() / 2);
+        const QPoint corner = rect.topRight() + QPoint(1, 0);
+        QPainterPath triangle;
+        triangle.moveTo(corner);
+        triangle.lineTo(corner - QPoint(side, 0));
+        triangle.lineTo(corner + QPoint(0, side));
+        triangle.closeSubpath();
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        painter.drawPath(triangle);
+        painter.restore();
     }
 
     PaletteOverviewDialog &dialog_;
