@@ -55,7 +55,8 @@ FileDialogRequest compareDialog(const QString &folder)
     return {QStringLiteral("Compare With"),
             {{QStringLiteral("Color Tables"),
               {QStringLiteral("*.spl"), QStringLiteral("*.pal"), QStringLiteral("*.clr"), QStringLiteral("*.gpl"),
-               QStringLiteral("*.act"), QStringLiteral("*.hex")}},
+               QStringLiteral("*.act"), QStringLiteral("*.hex"), QStringLiteral("*.png"), QStringLiteral("*.ase"),
+               QStringLiteral("*.txt")}},
              {QStringLiteral("All Files"), {QStringLiteral("*")}}},
             QString(),
             folder};

@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(request.title, QStringLiteral("Compare With"));
         QCOMPARE(request.filters.at(0).name, QStringLiteral("Color Tables"));
         QCOMPARE(request.filters.at(0).patterns.join(QLatin1Char(' ')),
-                 QStringLiteral("*.spl *.pal *.clr *.gpl *.act *.hex"));
+                 QStringLiteral("*.spl *.pal *.clr *.gpl *.act *.hex *.png *.ase *.txt"));
         QCOMPARE(request.filters.at(1).name, QStringLiteral("All Files"));
         QCOMPARE(request.initialFolder, f.dir.folder());
         QCOMPARE(recordedDialogs().shown().at(1).caption, QStringLiteral("Compare"));
