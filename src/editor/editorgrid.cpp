@@ -1,5 +1,6 @@
 #include "editor/editorgrid.h"
 
+#include "editor/swatchfill.h"
 #include "grid/view/gridpainter.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/intconvert.h"
@@ -170,16 +171,7 @@ void EditorGrid::paintSwatch(QPainter &painter, int col, const QColor &colour)
     const QRect rect = cellRect(col, kSwatchRow);
     if (rect.isEmpty())
         return;
-    if (colour.isValid()) {
-        painter.fillRect(rect, colour);
-    } else {
-        painter.fillRect(rect, Qt::white);
-        painter.save();
-        painter.setPen(QPen(QColor(255, 0, 0), 2));
-        painter.drawLine(rect.topLeft(), rect.bottomRight());
-        painter.drawLine(rect.topRight(), rect.bottomLeft());
-        painter.restore();
-    }
+    fillSwatch(painter, rect, colour);
     GridPainter::drawFocusRect(painter, rect);
 }
 

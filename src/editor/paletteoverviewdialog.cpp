@@ -1,5 +1,7 @@
 #include "editor/paletteoverviewdialog.h"
 
+#include "editor/swatchfill.h"
+
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -128,18 +130,7 @@ private:
         const OverviewEntry &shown = entries_[std::size_t(entry)];
         const QRect rect = swatchRect(entry);
         painter.setPen(Qt::gray);
-        if (shown.bytes) {
-            const auto &b = *shown.bytes;
-            painter.fillRect(rect, QColor(b[0], b[1], b[2]));
-        } else {
-            // The grid's mark for a cell that is not a number.
-            painter.fillRect(rect, Qt::white);
-            painter.save();
-            painter.setPen(QPen(QColor(255, 0, 0), 2));
-            painter.drawLine(rect.topLeft(), rect.bottomRight());
-            painter.drawLine(rect.topRight(), rect.bottomLeft());
-            painter.restore();
-        }
+        fillSwatch(painter, rect, shown.bytes ? QColor((*shown.bytes)[0], (*shown.bytes)[1], (*shown.bytes)[2]) : QColor());
         painter.drawRect(rect);
     }
 

@@ -12,23 +12,8 @@
 
 namespace {
 
-// The real editor with a file open, the grid focused in the active window,
-// and the ways a user reaches the colour tools.
+// The real editor and the ways a user reaches the colour tools.
 struct ToolsFixture : EditorFixture {
-    [[nodiscard]] bool openAndFocus()
-    {
-        open(makeFile(QStringLiteral("x.spl"), 1200));
-        return focus();
-    }
-    [[nodiscard]] bool focus()
-    {
-        QApplication::setActiveWindow(&editor());
-        if (!QTest::qWaitForWindowActive(&editor()))
-            return false;
-        grid().setFocus();
-        return grid().hasFocus();
-    }
-
     // Columns `from` to `to` of `row`, the current cell at `to`.
     void select(int from, int to, int row = 1)
     {

@@ -6,6 +6,8 @@
 #include "support/tempdir.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 
 // The real window set with its settings file in a scratch folder, the
 // editor shown, and helpers to make colour files and read the grid.
@@ -47,5 +49,20 @@ struct EditorFixture {
             states << command->text() +
                           (command->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
         return states;
+    }
+
+    // A generated SPL file open, the grid focused in the active editor window.
+    [[nodiscard]] bool openAndFocus()
+    {
+        open(makeFile(QStringLiteral("x.spl"), 1200));
+        return focus();
+    }
+    [[nodiscard]] bool focus()
+    {
+        QApplication::setActiveWindow(&editor());
+        if (!QTest::qWaitForWindowActive(&editor()))
+            return false;
+        grid().setFocus();
+        return grid().hasFocus();
     }
 };

@@ -11,19 +11,6 @@
 namespace {
 
 struct ViewsFixture : EditorFixture {
-    [[nodiscard]] bool openAndFocus()
-    {
-        open(makeFile(QStringLiteral("x.spl"), 1200));
-        return focus();
-    }
-    [[nodiscard]] bool focus()
-    {
-        QApplication::setActiveWindow(&editor());
-        if (!QTest::qWaitForWindowActive(&editor()))
-            return false;
-        grid().setFocus();
-        return grid().hasFocus();
-    }
     void type(QPoint cell, const QString &text)
     {
         grid().setCurrentCell(cell.x(), cell.y());

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QColor>
+
+class QPainter;
+class QRect;
+
+// Fills a swatch with its colour, or, for an invalid colour (a cell that is
+// not a number), with the mark the grid and the overview share: white with
+// a red cross.
+void fillSwatch(QPainter &painter, const QRect &rect, const QColor &colour);
