@@ -1,9 +1,11 @@
 #include "grid/stringgrid.h"
 
+#include "grid/access/gridaccessible.h"
 #include "grid/input/inplaceeditor.h"
 #include "grid/view/gridpainter.h"
 #include "platform/core/exceptions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -41,6 +43,11 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget *parent)
       layout_(model_, edit_, scrollBars_, *viewport(), *editor_)
 {
     Q_ASSERT(colCount > 1 && rowCount > 1);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&StringGrid::accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
@@ -102,6 +109,7 @@ void StringGrid::invalidateCell(QPoint cell)
     const QRect rect = model_.geometry.cellRect(cell);
     if (!rect.isEmpty())
         viewport()->update(rect);
+    announce({cell.x(), 0, 1, rowCount()});
     if (onViewChanged)
         onViewChanged();
 }
@@ -109,6 +117,7 @@ void StringGrid::invalidateCell(QPoint cell)
 void StringGrid::invalidateAll()
 {
     viewport()->update();
+    announce({0, 0, colCount(), rowCount()});
     if (onViewChanged)
         onViewChanged();
 }
@@ -120,6 +129,7 @@ void StringGrid::viewScrolled()
 
 void StringGrid::countsChanged()
 {
+    access_.countsChanged();
     layout_.countsChanged();
 }
 
@@ -141,6 +151,7 @@ void StringGrid::cellsRestored(QPoint first)
         edit_.setCurrent(first);
     if (onCellsRestored)
         onCellsRestored();
+    announce({0, 0, colCount(), rowCount()});
     if (onViewChanged)
         onViewChanged();
 }
@@ -194,6 +205,47 @@ QLineEdit *StringGrid::inplaceEditor() const
     return editor_;
 }
 
+// ---- Assistive technology ------------------------------------------------------------
+
+QAccessibleInterface *StringGrid::accessibleFactory(const QString &, QObject *object)
+{
+    auto *grid = qobject_cast<StringGrid *>(object);
+    if (grid == nullptr)
+        return nullptr;
+    grid->access_.setQueried();
+    return new GridAccessible(grid, *grid);
+}
+
+void StringGrid::announce(const QRect &area)
+{
+    // The editor is named after the cell it would edit before it opens, so
+    // that its focus announcement says where it is.
+    const QPoint current = currentCell();
+    const QString editorName = cell(0, current.y()) + QLatin1Char(' ') + cell(current.x(), 0);
+    if (editor_->accessibleName() != editorName)
+        editor_->setAccessibleName(editorName);
+    access_.viewChanged(area);
+}
+
+QString StringGrid::accessibleCellName(QPoint at) const
+{
+    QString name = cell(at.x(), at.y());
+    if (onAccessibleCellName)
+        onAccessibleCellName(at.x(), at.y(), name);
+    return name;
+}
+
+QRect StringGrid::accessibleCellRect(QPoint at) const
+{
+    const QRect rect = cellRect(at.x(), at.y());
+    return rect.isEmpty() ? QRect() : QRect(viewport()->mapToGlobal(rect.topLeft()), rect.size());
+}
+
+QWidget *StringGrid::visibleEditor() const
+{
+    return editor_->isVisible() ? editor_ : nullptr;
+}
+
 // ---- Input: each kind goes to its controller ---------------------------------------
 
 bool StringGrid::event(QEvent *event)
@@ -240,6 +292,10 @@ void StringGrid::focusInEvent(QFocusEvent *event)
     QAbstractScrollArea::focusInEvent(event);
     if (!movingFocusInside_)
         guarded([&] { edit_.gridFocusIn(); });
+    // The toolkit announces the grid itself once this event is over; the
+    // current cell follows it.
+    QMetaObject::invokeMethod(
+        this, [this] { guarded([&] { access_.focusArrived(); }); }, Qt::QueuedConnection);
 }
 
 void StringGrid::focusOutEvent(QFocusEvent *event)

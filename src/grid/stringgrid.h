@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/access/accessiblecells.h"
+#include "grid/access/gridaccesssource.h"
 #include "grid/input/editcontroller.h"
 #include "grid/input/editorhost.h"
 #include "grid/input/keyboardcontroller.h"
@@ -18,7 +20,12 @@
 #include <QAbstractScrollArea>
 
 class InplaceEditor;
+class QAccessibleInterface;
 class QLineEdit;
+
+// The name assistive technology reads for a cell: its text unless the
+// handler changes it (a cell that shows a picture instead of its text).
+using AccessibleNameHandler = std::function<void(int col, int row, QString &name)>;
 
 // A string grid with one block of fixed (header) cells at the top and left,
 // in-place editing, a validation check for finished edits, keyboard
@@ -30,7 +37,12 @@ class QLineEdit;
 // the focus: they move to the next or previous editable cell, wrapping from
 // the end of a row to the start of the next and from the last cell to the
 // first. (The editor window holds no other control to tab to.)
-class StringGrid : public QAbstractScrollArea, private GridView, private EditorHost {
+//
+// For assistive technology the grid is a table of all its cells, header
+// cells included, each named by its text (or by onAccessibleCellName); the
+// in-place editor is an editable text inside the current cell, named after
+// the cell's row and column headers.
+class StringGrid : public QAbstractScrollArea, private GridView, private EditorHost, private GridAccessSource {
     Q_OBJECT
 
 public:
@@ -45,6 +57,7 @@ public:
     // press on an editable cell (made current first when it lies outside the
     // selection), or the Menu key or Shift+F10 at the current cell.
     std::function<void(QPoint globalPos)> onContextMenu;
+    AccessibleNameHandler onAccessibleCellName;
 
     StringGrid(int colCount, int rowCount, QWidget *parent = nullptr);
     ~StringGrid() override;
@@ -168,10 +181,22 @@ private:
     void contextMenuRequested(QPoint pos) override;
     // After an undo or redo: the first changed cell becomes current.
     void cellsRestored(QPoint first);
+    // Tells assistive technology what changed; `area` holds the cells
+    // whose names may have changed.
+    void announce(const QRect &area);
     // EditorHost
     void editorKeyPressed(QKeyEvent *event) override;
     void editorFocusIn(QFocusEvent *event) override;
     void editorFocusOut(QFocusEvent *event) override;
+    // GridAccessSource
+    [[nodiscard]] QWidget &accessGrid() const override { return const_cast<StringGrid &>(*this); }
+    [[nodiscard]] const GridModel &accessModel() const override { return model_; }
+    [[nodiscard]] QString accessibleCellName(QPoint cell) const override;
+    [[nodiscard]] QRect accessibleCellRect(QPoint cell) const override;
+    [[nodiscard]] bool showsAccessibleFocus() const override { return edit_.showsFocus(); }
+    [[nodiscard]] QWidget *visibleEditor() const override;
+    [[nodiscard]] QAccessibleInterface *accessibleCell(QPoint cell) const override { return access_.cell(cell); }
+    static QAccessibleInterface *accessibleFactory(const QString &className, QObject *object);
 
     // Members are built in the order they are declared, and each controller
     // is handed the model, the undo stack, the editor and the controllers
@@ -195,4 +220,6 @@ private:
     CellTextCache texts_;
     CellTextCache fixedTexts_;
     bool movingFocusInside_ = false;
+    // Last, so that the cells' interfaces go before the parts they read.
+    AccessibleCells access_{*this};
 };
