@@ -4,14 +4,17 @@
 #   scripts/install-deps.sh --test  what `make test` needs as well (the
 #                                   install test validates the desktop files;
 #                                   the smoke tests run under openbox too; the
-#                                   install test reads the manual page with man)
+#                                   install test reads the manual page with man;
+#                                   the accessibility test reads the program
+#                                   through the accessibility bus)
 #   scripts/install-deps.sh --fuzz  what `make fuzz` needs as well
 #   scripts/install-deps.sh --screenshot  what scripts/screenshot.sh needs
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libx11-dev fonts-dejavu-core fonts-liberation2 fonts-freefont-ttf)
 case "${1:-}" in
---test) packages+=(xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream man-db) ;;
+--test) packages+=(xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream man-db
+    dbus dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0) ;;
 --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
 esac

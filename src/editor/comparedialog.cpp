@@ -44,6 +44,7 @@ CompareDialog::CompareDialog(const ColourTable &ours, const ColourTable &theirs,
     rows_->setHorizontalHeaderLabels(
         {QStringLiteral("Entry"), QStringLiteral("This file"), QStringLiteral("Other file")});
     rows_->verticalHeader()->hide();
+    rows_->setAccessibleName(QStringLiteral("Differing entries"));
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -77,11 +78,26 @@ void CompareDialog::addRow(int row, const EntryDifference &difference)
     auto *entry = new QTableWidgetItem(QString::number(difference.entry));
     entry->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rows_->setItem(row, 0, entry);
-    // Items under the side widgets carry the selection's highlight.
-    rows_->setItem(row, 1, new QTableWidgetItem);
-    rows_->setItem(row, 2, new QTableWidgetItem);
+    // Items under the side widgets carry the selection's highlight, and
+    // the values for assistive technology, which reads no cell widgets.
+    rows_->setItem(row, 1, sideItem(ours_, difference.entry));
+    rows_->setItem(row, 2, sideItem(theirs_, difference.entry));
     rows_->setCellWidget(row, 1, side(ours_, difference));
     rows_->setCellWidget(row, 2, side(theirs_, difference));
+}
+
+QTableWidgetItem *CompareDialog::sideItem(const ColourTable &table, int entry)
+{
+    auto *item = new QTableWidgetItem;
+    item->setData(Qt::AccessibleTextRole, QStringLiteral("%1 %2 %3, fourth %4, %5")
+                                              .arg(table.byte(entry, 0))
+                                              .arg(table.byte(entry, 1))
+                                              .arg(table.byte(entry, 2))
+                                              .arg(table.byte(entry, 3))
+                                              .arg(QColor(table.byte(entry, 0), table.byte(entry, 1),
+                                                          table.byte(entry, 2))
+                                                       .name()));
+    return item;
 }
 
 QWidget *CompareDialog::side(const ColourTable &table, const EntryDifference &difference) const

@@ -9,6 +9,7 @@
 
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 // "Compare": how many entries of this file's table and another file's
 // differ, and a table of those entries, one row each, each side with a
@@ -26,6 +27,8 @@ public:
 
 private:
     void addRow(int row, const EntryDifference &difference);
+    // The item under a side widget, with its values as text for assistive technology.
+    [[nodiscard]] static QTableWidgetItem *sideItem(const ColourTable &table, int entry);
     [[nodiscard]] QWidget *side(const ColourTable &table, const EntryDifference &difference) const;
     void take(bool all);
 

@@ -47,6 +47,11 @@ EditorGrid::EditorGrid(ColourTable &table, QWidget *parent)
         StringGrid1DrawCell(col, row, rect, state);
     };
     onGetEditText = [this](int col, int row, QString &value) { StringGrid1GetEditText(col, row, value); };
+    setAccessibleName(QStringLiteral("Color table"));
+    onAccessibleCellName = [this](int col, int row, QString &name) {
+        if (row == kSwatchRow && col >= 1 && col <= ColourTable::kEntryCount)
+            name = swatchName(col);
+    };
     onCellValidate = [this](int col, int row, QString &value, bool &valid) {
         StringGrid1CellValidate(col, row, value, valid);
     };
@@ -164,6 +169,22 @@ EditorGrid::Swatches EditorGrid::convertSwatches()
         }
     }
     return swatches;
+}
+
+QString EditorGrid::swatchName(int col) const
+{
+    std::array<int, 3> rgb{};
+    for (int k = 0; k < 3; ++k) {
+        const QString text = cell(col, k + 1);
+        // Reading a name must not report anything: the edit or the paint
+        // that shows the mark reports the error.
+        try {
+            rgb[std::size_t(k)] = text.isEmpty() ? 0 : quint8(strToInt(text));
+        } catch (const EConvertError &) {
+            return QStringLiteral("invalid");
+        }
+    }
+    return QColor(rgb[0], rgb[1], rgb[2]).name();
 }
 
 void EditorGrid::paintSwatch(QPainter &painter, int col, const QColor &colour)

@@ -43,6 +43,11 @@ public:
     // or blue text that is not an integer raises its conversion error.
     void colorthecell();
 
+    // What assistive technology reads for a swatch: its colour as
+    // "#rrggbb", or "invalid" while a red, green or blue text of its column
+    // is not a number (an empty one counts as 0, as the swatch paints it).
+    [[nodiscard]] QString swatchName(int col) const;
+
     // The grid's events.
     void StringGrid1DrawCell(int col, int row, const QRect &rect, DrawStates state);
     void StringGrid1GetEditText(int col, int row, QString &value);

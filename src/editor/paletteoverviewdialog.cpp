@@ -1,6 +1,8 @@
 #include "editor/paletteoverviewdialog.h"
 
+#include "editor/swatchfieldaccessible.h"
 #include "editor/swatchfill.h"
+#include "editor/swatchsource.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -34,7 +36,8 @@ QString tooltip(int entry, const OverviewEntry &shown)
 } // namespace
 
 // The swatches, painted in one pass; a swatch is as wide as the field allows.
-class SwatchField : public QWidget {
+// For assistive technology each is a button named as its tooltip.
+class SwatchField : public QWidget, private SwatchSource {
 public:
     explicit SwatchField(PaletteOverviewDialog &dialog) : dialog_(dialog)
     {
@@ -57,6 +60,12 @@ public:
         const int size = swatchSize();
         return {(entry % PaletteOverviewDialog::kPerRow) * size, (entry / PaletteOverviewDialog::kPerRow) * size,
                 size, size};
+    }
+
+    static QAccessibleInterface *accessibleFactory(const QString &, QObject *object)
+    {
+        auto *field = dynamic_cast<SwatchField *>(object);
+        return field != nullptr ? new SwatchFieldAccessible(*field) : nullptr;
     }
 
 protected:
@@ -110,6 +119,20 @@ protected:
     }
 
 private:
+    // SwatchSource
+    [[nodiscard]] QWidget &swatchWidget() const override { return const_cast<SwatchField &>(*this); }
+    [[nodiscard]] int swatchCount() const override { return int(entries_.size()); }
+    [[nodiscard]] QString swatchName(int index) const override
+    {
+        return tooltip(index, entries_[std::size_t(index)]);
+    }
+    [[nodiscard]] QRect swatchArea(int index) const override { return swatchRect(index); }
+    void pressSwatch(int index) override
+    {
+        if (dialog_.onClicked)
+            dialog_.onClicked(index);
+    }
+
     [[nodiscard]] int swatchSize() const
     {
         return std::max(PaletteOverviewDialog::kMinSwatch,
@@ -160,6 +183,11 @@ private:
 PaletteOverviewDialog::PaletteOverviewDialog(QWidget *parent)
     : QDialog(parent), field_(new SwatchField(*this)), count_(new QLabel)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&SwatchField::accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setWindowTitle(QStringLiteral("Palette Overview"));
     count_->setObjectName(QStringLiteral("count"));
     auto *layout = new QVBoxLayout(this);
