@@ -289,11 +289,10 @@ void StringGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void StringGrid::focusInEvent(QFocusEvent *event)
 {
+    access_.focusArriving();
     QAbstractScrollArea::focusInEvent(event);
     if (!movingFocusInside_)
         guarded([&] { edit_.gridFocusIn(); });
-    // The toolkit announces the grid itself once this event is over; the
-    // current cell follows it.
     QMetaObject::invokeMethod(
         this, [this] { guarded([&] { access_.focusArrived(); }); }, Qt::QueuedConnection);
 }

@@ -48,7 +48,8 @@ public:
         auto *layout = new QVBoxLayout(&window);
         grid = new StringGrid(7, 4);
         layout->addWidget(grid);
-        layout->addWidget(new QLineEdit);
+        other = new QLineEdit;
+        layout->addWidget(other);
         grid->setColumnHeaders({"", "A", "B", "C", "D", "E", "F"});
         grid->setRowHeaders({"", "one", "two", "three"});
         grid->setCell(2, 1, QStringLiteral("21"));
@@ -76,6 +77,7 @@ public:
 
     QWidget window;
     StringGrid *grid;
+    QLineEdit *other;
 };
 
 } // namespace
@@ -139,7 +141,7 @@ private slots:
         w.key(Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(cells->selectedColumns(), (QList<int>{1, 2}));
 
-        w.window.findChildren<QLineEdit *>().last()->setFocus();
+        w.other->setFocus();
         QVERIFY(!w.cell(2, 3)->state().focused);
         QCOMPARE(w.table()->focusChild(), nullptr);
     }
@@ -165,6 +167,14 @@ private slots:
         w.key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.grid->cell(2, 1), QStringLiteral("21"));
         QVERIFY(announcements.contains({QAccessible::NameChanged, w.index(2, 1)}));
+
+        // The focus coming back: the cell is announced once, after the
+        // toolkit has announced the grid itself.
+        w.other->setFocus();
+        w.grid->setFocus();
+        announcements.clear();
+        QCoreApplication::processEvents();
+        QCOMPARE(announcements, (QList<Announcement>{{QAccessible::Focus, w.index(2, 1)}}));
 
         // A grown grid drops its cells and tells the table changed.
         announcements.clear();

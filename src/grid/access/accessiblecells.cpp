@@ -68,6 +68,10 @@ void AccessibleCells::viewChanged(const QRect &area)
 
 void AccessibleCells::focusArrived()
 {
+    // Arrivals in quick succession are announced once.
+    if (!focusArriving_)
+        return;
+    focusArriving_ = false;
     focused_ = {-1, -1};
     viewChanged({});
 }
@@ -97,7 +101,7 @@ void AccessibleCells::announceFocus()
         return;
     }
     const QPoint current = source_.accessModel().selection.current();
-    if (current == focused_)
+    if (current == focused_ || focusArriving_)
         return;
     focused_ = current;
     QAccessibleEvent event(&source_.accessGrid(), QAccessible::Focus);

@@ -36,7 +36,10 @@ public:
     // differs from the one last read, and a focus event for the current cell
     // when it moved or the focus arrived.
     void viewChanged(const QRect &area);
-    // The focus arrived at the grid: the current cell is announced again.
+    // The focus is arriving at the grid: the toolkit announces the grid
+    // itself once the focus event is over, and focusArrived() then announces
+    // the current cell, so that the cell is heard last.
+    void focusArriving() { focusArriving_ = true; }
     void focusArrived();
     // The column or row count changed: the known cells are dropped and the
     // table's model change is sent.
@@ -60,4 +63,5 @@ private:
     bool queried_ = false;
     // The cell last announced as focused; none while the focus is elsewhere.
     QPoint focused_{-1, -1};
+    bool focusArriving_ = false;
 };
