@@ -50,6 +50,8 @@ QSpinBox *AdjustColoursDialog::addRow(QGridLayout &layout, const QString &label,
     auto *slider = new QSlider(Qt::Horizontal);
     slider->setRange(-limit, limit);
     slider->setMinimumWidth(kSliderWidth);
+    // The label names the spin box, its buddy; the slider needs its own name.
+    slider->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     auto *text = new QLabel(label);
     text->setBuddy(spin);
     layout.addWidget(text, row, 0);
