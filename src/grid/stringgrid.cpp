@@ -1,6 +1,7 @@
 #include "grid/stringgrid.h"
 
 #include "grid/access/gridaccessible.h"
+#include "grid/access/viewportaccessible.h"
 #include "grid/input/inplaceeditor.h"
 #include "grid/view/gridpainter.h"
 #include "platform/core/exceptions.h"
@@ -209,6 +210,8 @@ QLineEdit *StringGrid::inplaceEditor() const
 
 QAccessibleInterface *StringGrid::accessibleFactory(const QString &, QObject *object)
 {
+    if (auto *owner = qobject_cast<StringGrid *>(object->parent()); owner != nullptr && object == owner->viewport())
+        return new ViewportAccessible(owner->viewport(), *owner);
     auto *grid = qobject_cast<StringGrid *>(object);
     if (grid == nullptr)
         return nullptr;

@@ -213,6 +213,12 @@ private slots:
         QCOMPARE(editor->role(), QAccessible::EditableText);
         QCOMPARE(editor->text(QAccessible::Name), QStringLiteral("one B"));
         QCOMPARE(editor->text(QAccessible::Value), QStringLiteral("21"));
+        // Going up from the editor leads through the current cell to the table.
+        QAccessibleInterface *holder = editor->parent();
+        QCOMPARE(holder->role(), QAccessible::Cell);
+        QCOMPARE(holder->text(QAccessible::Name), QStringLiteral("21"));
+        QCOMPARE(holder->parent(), w.table());
+        QCOMPARE(w.table()->indexOfChild(holder), w.index(2, 1));
         QCOMPARE(w.table()->focusChild(), editor);
         QVERIFY(!current->state().focused);
     }

@@ -76,8 +76,7 @@ QAccessible::State CellAccessible::state() const
     const bool current = model.selection.current() == cell_;
     state.active = current;
     state.focused = current && source_.showsAccessibleFocus() && source_.visibleEditor() == nullptr;
-    state.invisible = rect().isEmpty();
-    state.offscreen = state.invisible;
+    state.offscreen = rect().isEmpty();
     return state;
 }
 

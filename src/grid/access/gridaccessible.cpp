@@ -25,6 +25,12 @@ QAccessibleInterface *GridAccessible::child(int index) const
 
 int GridAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
+    // The viewport stands for the current cell, which holds the editor.
+    const auto *area = qobject_cast<const QAbstractScrollArea *>(&source_.accessGrid());
+    if (child != nullptr && area != nullptr && child->object() == area->viewport()) {
+        const QPoint current = source_.accessModel().selection.current();
+        return current.y() * columnCount() + current.x();
+    }
     const auto *cell = dynamic_cast<const CellAccessible *>(child);
     if (cell == nullptr || cell->table() != this || !cell->isValid())
         return -1;
