@@ -17,6 +17,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TIMEOUT = 90  # seconds for each step; the test machine may be slow and busy
 TABLE_OFFSET = 68  # where an SPL file's colour table begins
@@ -27,9 +28,12 @@ class Failure(Exception):
 
 
 def poll(what, probe, timeout=TIMEOUT):
-    """Returns the first true result of probe(); fails after the timeout."""
+    """Returns the first true result of probe(); fails after the timeout.
+    Events that arrived meanwhile go to their listeners."""
     deadline = time.monotonic() + timeout
     while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             result = probe()
         except Exception:  # an object that went away while it was read
@@ -91,6 +95,18 @@ def focused_cell(table, rows, cols):
     return found[0] if len(found) == 1 else None
 
 
+class FocusLog:
+    """The cells of the focus events, as (name, index in the table)."""
+
+    def __init__(self):
+        self.cells = []
+        pyatspi.Registry.registerEventListener(self.heard, "object:state-changed:focused")
+
+    def heard(self, event):
+        if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_TABLE_CELL:
+            self.cells.append((event.source.name, event.source.getIndexInParent()))
+
+
 def run(binary, xclose, work):
     program = os.path.join(work, "davovo")
     shutil.copy(binary, program)
@@ -137,14 +153,18 @@ def run(binary, xclose, work):
         if cell.getRole() != pyatspi.ROLE_TABLE_CELL or cell.parent.name != "Color table":
             raise Failure("a value cell is not a cell of the table")
 
-        # The grid has the focus after Open; the arrow keys move it.
+        # The grid has the focus after Open; the arrow keys move it, and
+        # each move is announced as the focus of the new cell.
         poll("the first value cell does not have the focus", lambda: focused_cell(table, 6, 4) == (1, 1))
-        for key, place in (("Right", (1, 2)), ("Down", (2, 2)), ("Right", (2, 3))):
+        log = FocusLog()
+        for key, (row, col) in (("Right", (1, 2)), ("Down", (2, 2)), ("Right", (2, 3))):
             subprocess.run(["xdotool", "key", key], check=True)
-            poll(f"after {key} the focus is not on the cell {place}",
-                 lambda: focused_cell(table, 6, 5) == place)
+            poll(f"after {key} the focus is not on the cell {(row, col)}",
+                 lambda: focused_cell(table, 6, 5) == (row, col))
+            cell = (table.getAccessibleAt(row, col).name, row * 247 + col)
+            poll(f"after {key} no focus event for the cell {(row, col)}", lambda: cell in log.cells)
         print("PASS: the table 'Color table' reads 6 x 247 with its headers, entry 17 reads",
-              " ".join(names), "and the focused cell follows Right, Down, Right")
+              " ".join(names), "and the focus follows Right, Down, Right:", log.cells)
     finally:
         window = subprocess.run(["xdotool", "search", "--name", "^Editing "], capture_output=True, text=True)
         for wid in window.stdout.split()[:1]:
