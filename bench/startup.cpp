@@ -52,7 +52,8 @@ std::vector<std::string> environment(const char *platform, const char *milestone
 {
     std::vector<std::string> env;
     for (char **entry = environ; *entry != nullptr; ++entry)
-        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*entry, "DAVOVO_STARTUP_REPORT=", 22) != 0)
+        if (std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0 &&
+            std::strncmp(*entry, "DAVOVO_STARTUP_REPORT=", 22) != 0)
             env.emplace_back(*entry);
     env.push_back(std::string("QT_QPA_PLATFORM=") + platform);
     env.push_back(std::string("DAVOVO_STARTUP_REPORT=") + milestone);
@@ -73,7 +74,8 @@ std::vector<std::pair<std::string, double>> parseSteps(const std::string &output
         const size_t colon = line.rfind(": ");
         if (line.rfind("startup ", 0) != 0 || colon == std::string::npos)
             continue;
-        steps.emplace_back(line.substr(8, colon - 8), double(std::stoll(line.substr(colon + 2)) - start) / 1e6);
+        steps.emplace_back(line.substr(8, colon - 8),
+                           double(std::stoll(line.substr(colon + 2)) - start) / 1e6);
     }
     return steps;
 }
@@ -191,7 +193,8 @@ void printFigure(const char *figure, double program, double bare, const char *un
 // Each step's median time since the launch and since the step before.
 void printSteps(const char *who, const std::vector<Launch> &runs)
 {
-    std::printf("  %s (median ms since launch, +since the step before; peak %.1f MiB)\n", who, medianPeak(runs));
+    std::printf("  %s (median ms since launch, +since the step before; peak %.1f MiB)\n", who,
+                medianPeak(runs));
     double before = 0;
     for (const auto &step : runs.front().steps) {
         const double at = medianStep(runs, step.first);
@@ -227,7 +230,8 @@ int main(int argc, char **argv)
     if (display)
         printFigure("launch to start window mapped (xcb)", medianStep(mapped.program, "start window mapped"),
                     medianStep(mapped.bare, "start window mapped"), "ms");
-    printFigure("launch to first frame painted (offscreen)", medianStep(painted.program, "start window painted"),
+    printFigure("launch to first frame painted (offscreen)",
+                medianStep(painted.program, "start window painted"),
                 medianStep(painted.bare, "start window painted"), "ms");
     printFigure(display ? "peak memory, editor shown (xcb)" : "peak memory, editor shown (offscreen)",
                 medianPeak(editor.program), medianPeak(editor.bare), "MiB");

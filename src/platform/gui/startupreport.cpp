@@ -54,11 +54,17 @@ protected:
         if (event->type() == QEvent::Paint && mapped_) {
             if (!firstPainted_ && watched == first_) {
                 firstPainted_ = true;
-                QMetaObject::invokeMethod(this, [this] { firstFrameDrawn(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this] { firstFrameDrawn(); }, Qt::QueuedConnection);
             } else if (waitingForSecond_ && watched == second_) {
                 waitingForSecond_ = false;
                 QMetaObject::invokeMethod(
-                    this, [this] { StartupReport::step("editor painted"); finish(); }, Qt::QueuedConnection);
+                    this,
+                    [this] {
+                        StartupReport::step("editor painted");
+                        finish();
+                    },
+                    Qt::QueuedConnection);
             }
         }
         return QObject::eventFilter(watched, event);
@@ -81,7 +87,8 @@ private:
     void finish()
     {
         QCoreApplication::instance()->removeEventFilter(this);
-        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
     }
 
     QPointer<QWidget> first_;
