@@ -4,15 +4,15 @@
 #include "platform/gui/errorreporting.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
+// The icon's design, compiled in: an image made from it needs neither a file
+// nor the image format plugins, which reading one would load.
+#include <davovo.xpm>
 
 DavovoApplication::DavovoApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    initResources();
     // Made now, so reporting a lack of memory later needs none.
     static_cast<void>(outOfMemoryError());
     // The title is kept as the application name, not the display name, which
@@ -32,6 +32,6 @@ bool DavovoApplication::notify(QObject *receiver, QEvent *event)
 
 QIcon DavovoApplication::programIcon()
 {
-    initResources();
-    return QIcon(QStringLiteral(":/davovo.xpm"));
+    static const QImage design(davovo);
+    return QIcon(QPixmap::fromImage(design));
 }

@@ -9,6 +9,7 @@
 #include "editor/opencommand.h"
 #include "notes/noteswindow.h"
 #include "platform/gui/errorreporting.h"
+#include "platform/gui/startupreport.h"
 #include "platform/gui/windowfont.h"
 #include "platform/gui/windowplacement.h"
 #include "settings/startfolder.h"
@@ -44,6 +45,7 @@ TForm3::TForm3(QWidget &startWindow, StartFolder &startFolder, ColourTable &tabl
 
     // A failure while the window is being made ends only this handler.
     guarded([this] { FormCreate(); });
+    StartupReport::step("editor window made");
 }
 
 QAction *TForm3::addMenuCommand(const QString &caption, bool enabled, void (TForm3::*handler)())

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "editor/opencommand.h"
 #include "platform/gui/errorreporting.h"
+#include "platform/gui/startupreport.h"
 #include "platform/gui/windowfont.h"
 #include "platform/gui/windowplacement.h"
 
@@ -32,6 +33,7 @@ TForm1::TForm1(QWidget *parent)
     Button5->setAutoDefault(true);
     Button5->installEventFilter(this);
     connect(Button5, &QPushButton::clicked, this, [this] { guarded([this] { Button5Click(); }); });
+    StartupReport::step("start window made");
 }
 
 QStringList TForm1::warningLines()

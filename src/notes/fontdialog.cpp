@@ -94,6 +94,14 @@ QListWidgetItem *findItem(QListWidget *list, const QString &text)
 FontDialog::FontDialog(const CharFormat &initialFont, QWidget *parent) : QDialog(parent), font_(initialFont)
 {
     setWindowTitle(QStringLiteral("Font"));
+}
+
+// The controls wait until the dialog is first opened: listing the faces
+// reads every font the system has, and the buttons load the style's icons.
+void FontDialog::buildOnce()
+{
+    if (faceList_ != nullptr)
+        return;
     buildControls();
     layOut();
     connectControls();
@@ -227,6 +235,7 @@ void FontDialog::connectControls()
 
 bool FontDialog::execute()
 {
+    buildOnce();
     showFont(font_);
     placeBesideWindow();
     return exec() == QDialog::Accepted;
@@ -350,6 +359,7 @@ bool FontDialog::take(Taking taking)
 
 void FontDialog::accept()
 {
+    buildOnce();
     if (take(Taking::Ok))
         QDialog::accept();
 }

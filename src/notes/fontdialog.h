@@ -38,7 +38,8 @@ public:
     // Runs after Apply took the selection, under the error guard: a failure
     // is reported and the dialog stays open.
     void setApplyHandler(std::function<void()> handler) { applyHandler_ = std::move(handler); }
-    // Shows the dialog modally on its own font; true when the user chose OK.
+    // Shows the dialog modally on its own font, its controls made the first
+    // time; true when the user chose OK.
     [[nodiscard]] bool execute();
 
     // The Windows character set of a Qt writing system the dialog offers as
@@ -52,6 +53,7 @@ private:
     enum class Taking { Ok, Apply };
 
     void placeBesideWindow();
+    void buildOnce();
     void buildControls();
     void layOut();
     void connectControls();
@@ -69,16 +71,17 @@ private:
     bool scriptChosen_ = false;
     bool placed_ = false;
 
-    QLineEdit *faceEdit_;
-    QListWidget *faceList_;
-    QListWidget *styleList_;
-    QLineEdit *sizeEdit_;
-    QListWidget *sizeList_;
-    QCheckBox *strikeOut_;
-    QCheckBox *underline_;
-    QComboBox *colour_;
-    QComboBox *script_;
-    QLabel *sample_;
-    QLabel *sizeMessage_;
-    QDialogButtonBox *buttons_;
+    // Made when the dialog is first opened.
+    QLineEdit *faceEdit_ = nullptr;
+    QListWidget *faceList_ = nullptr;
+    QListWidget *styleList_ = nullptr;
+    QLineEdit *sizeEdit_ = nullptr;
+    QListWidget *sizeList_ = nullptr;
+    QCheckBox *strikeOut_ = nullptr;
+    QCheckBox *underline_ = nullptr;
+    QComboBox *colour_ = nullptr;
+    QComboBox *script_ = nullptr;
+    QLabel *sample_ = nullptr;
+    QLabel *sizeMessage_ = nullptr;
+    QDialogButtonBox *buttons_ = nullptr;
 };

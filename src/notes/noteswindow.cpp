@@ -3,6 +3,7 @@
 #include "notes/fontdialog.h"
 #include "notes/notesedit.h"
 #include "platform/gui/errorreporting.h"
+#include "platform/gui/startupreport.h"
 #include "platform/gui/windowfont.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ TForm4::TForm4(const QString &folder, QWidget *parent)
     connect(Save1, &QAction::triggered, this, [this] { guarded([this] { Save1Click(); }); });
     Font1 = MainMenu1->addAction(QStringLiteral("Font"));
     connect(Font1, &QAction::triggered, this, [this] { guarded([this] { Font1Click(); }); });
+    StartupReport::step("notes window made");
 }
 
 void TForm4::runNotesCommand()

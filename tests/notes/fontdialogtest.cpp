@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +56,14 @@ void chooseEntry(QComboBox *box, const QString &text)
     QCOMPARE(box->currentText(), text);
 }
 
+QStringList texts(const QListWidget *list)
+{
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    return shown;
+}
+
 // Runs the dialog modally while `whileOpen` works it, which must close it; a
 // watchdog closes it should a check fail first.
 bool runDialog(FontDialog &dialog, const std::function<void()> &whileOpen)
@@ -86,6 +95,7 @@ private slots:
     void sizeLimits();
     void applyErrorKeepsTheDialogOpen();
     void opensBesideItsWindowThenWhereLeft();
+    void listsAreWholeEveryTimeItOpens();
 };
 
 void FontDialogTest::okTakesTheSelection()
@@ -247,6 +257,38 @@ void FontDialogTest::opensBesideItsWindowThenWhereLeft()
         click(dialog, QDialogButtonBox::Cancel);
     });
     QCOMPARE(second, QPoint(300, 250));
+}
+
+// The dialog fills its lists when it is first opened: from then on they hold
+// every scalable face and the fixed choices, each once.
+void FontDialogTest::listsAreWholeEveryTimeItOpens()
+{
+    QStringList faces;
+    for (const QString &family : QFontDatabase::families())
+        if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isPrivateFamily(family))
+            faces << family;
+    QVERIFY(faces.contains(QStringLiteral("DejaVu Serif")));
+    FontDialog dialog(ownFont());
+    for (int opening = 1; opening <= 2; ++opening) {
+        QStringList shownFaces, styles, sizes, colours;
+        runDialog(dialog, [&] {
+            shownFaces = texts(part<QListWidget>(dialog, "face"));
+            styles = texts(part<QListWidget>(dialog, "style"));
+            for (const QListWidget *list : dialog.findChildren<QListWidget *>())
+                if (list->objectName().isEmpty())
+                    sizes = texts(list);
+            const QComboBox *colour = part<QComboBox>(dialog, "colour");
+            for (int row = 0; row < colour->count(); ++row)
+                colours << colour->itemText(row);
+            click(dialog, QDialogButtonBox::Cancel);
+        });
+        QCOMPARE(shownFaces, faces);
+        QCOMPARE(styles, (QStringList{"Regular", "Italic", "Bold", "Bold Italic"}));
+        QCOMPARE(sizes.join(QLatin1Char(' ')), QStringLiteral("8 9 10 11 12 14 16 18 20 22 24 26 28"));
+        QCOMPARE(colours.join(QLatin1Char(' ')),
+                 QStringLiteral("Black Maroon Green Olive Navy Purple Teal Gray Silver Red Lime Yellow Blue "
+                                "Fuchsia Aqua White"));
+    }
 }
 
 DAVOVO_TEST(FontDialogTest);
