@@ -1,5 +1,7 @@
 #include "editor/comparedialog.h"
 
+#include "editor/swatchfill.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -89,14 +91,8 @@ void CompareDialog::addRow(int row, const EntryDifference &difference)
 QTableWidgetItem *CompareDialog::sideItem(const ColourTable &table, int entry)
 {
     auto *item = new QTableWidgetItem;
-    item->setData(Qt::AccessibleTextRole, QStringLiteral("%1 %2 %3, fourth %4, %5")
-                                              .arg(table.byte(entry, 0))
-                                              .arg(table.byte(entry, 1))
-                                              .arg(table.byte(entry, 2))
-                                              .arg(table.byte(entry, 3))
-                                              .arg(QColor(table.byte(entry, 0), table.byte(entry, 1),
-                                                          table.byte(entry, 2))
-                                                       .name()));
+    item->setData(Qt::AccessibleTextRole, swatchWords(table.byte(entry, 0), table.byte(entry, 1),
+                                                      table.byte(entry, 2), table.byte(entry, 3)));
     return item;
 }
 

@@ -24,13 +24,7 @@ QString tooltip(int entry, const OverviewEntry &shown)
     if (!shown.bytes)
         return QStringLiteral("Entry %1: not a number").arg(entry);
     const auto &b = *shown.bytes;
-    return QStringLiteral("Entry %1: %2 %3 %4, fourth %5, %6")
-        .arg(entry)
-        .arg(b[0])
-        .arg(b[1])
-        .arg(b[2])
-        .arg(b[3])
-        .arg(QColor(b[0], b[1], b[2]).name());
+    return QStringLiteral("Entry %1: ").arg(entry) + swatchWords(b[0], b[1], b[2], b[3]);
 }
 
 } // namespace

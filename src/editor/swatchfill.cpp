@@ -15,3 +15,13 @@ void fillSwatch(QPainter &painter, const QRect &rect, const QColor &colour)
     painter.drawLine(rect.topRight(), rect.bottomLeft());
     painter.restore();
 }
+
+QString swatchWords(int red, int green, int blue, int fourth)
+{
+    return QStringLiteral("%1 %2 %3, fourth %4, %5")
+        .arg(red)
+        .arg(green)
+        .arg(blue)
+        .arg(fourth)
+        .arg(QColor(red, green, blue).name());
+}
