@@ -6,6 +6,7 @@
 #include "support/acceptedintegers.h"
 #include "support/recordingdialogs.h"
 #include "support/tempdir.h"
+#include "support/showfocused.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -45,14 +46,7 @@ public:
         grid.resize(900, 220);
         grid.writeColumnHeaders();
     }
-    [[nodiscard]] bool showFocused()
-    {
-        grid.show();
-        if (!QTest::qWaitForWindowActive(&grid))
-            return false;
-        grid.setFocus(Qt::OtherFocusReason);
-        return grid.isFocusedControl();
-    }
+    [[nodiscard]] bool showFocused() { return ::showFocused(grid, grid); }
     void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
     void type(const QString &text)
     {

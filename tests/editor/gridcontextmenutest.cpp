@@ -1,5 +1,6 @@
 #include "grid/stringgrid.h"
 #include "support/recordingdialogs.h"
+#include "support/showfocused.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -28,14 +29,7 @@ public:
         };
     }
 
-    [[nodiscard]] bool showFocused()
-    {
-        grid.show();
-        if (!QTest::qWaitForWindowActive(&grid))
-            return false;
-        grid.setFocus(Qt::OtherFocusReason);
-        return grid.isFocusedControl();
-    }
+    [[nodiscard]] bool showFocused() { return ::showFocused(grid, grid); }
     [[nodiscard]] QPoint centre(int col, int row) const { return grid.cellRect(col, row).center(); }
     [[nodiscard]] QString menuAt(QPoint viewportPos) const
     {

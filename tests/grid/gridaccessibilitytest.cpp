@@ -1,5 +1,6 @@
 #include "grid/access/accessiblecells.h"
 #include "grid/stringgrid.h"
+#include "support/showfocused.h"
 #include "support/testregistry.h"
 
 #include <QAccessible>
@@ -56,14 +57,7 @@ public:
         window.resize(600, 200);
     }
 
-    [[nodiscard]] bool showFocused()
-    {
-        window.show();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        grid->setFocus(Qt::OtherFocusReason);
-        return grid->hasFocus();
-    }
+    [[nodiscard]] bool showFocused() { return ::showFocused(window, *grid); }
     [[nodiscard]] QAccessibleInterface *table() const { return QAccessible::queryAccessibleInterface(grid); }
     [[nodiscard]] QAccessibleInterface *cell(int col, int row) const
     {

@@ -2,6 +2,7 @@
 #include "support/dropping.h"
 #include "support/recordingdialogs.h"
 #include "support/tempdir.h"
+#include "support/showfocused.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -35,14 +36,7 @@ public:
             calls << QStringLiteral("validate %1,%2 %3").arg(col).arg(row).arg(value);
         };
     }
-    [[nodiscard]] bool showFocused()
-    {
-        window.show();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        grid->setFocus(Qt::OtherFocusReason);
-        return grid->isFocusedControl();
-    }
+    [[nodiscard]] bool showFocused() { return ::showFocused(window, *grid); }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);

@@ -2,6 +2,7 @@
 #include "grid/view/columnautosizer.h"
 #include "platform/core/exceptions.h"
 #include "support/recordingdialogs.h"
+#include "support/showfocused.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -45,14 +46,7 @@ public:
         };
     }
 
-    [[nodiscard]] bool showFocused()
-    {
-        window.show();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        grid->setFocus(Qt::OtherFocusReason);
-        return grid->hasFocus() && grid->isFocusedControl();
-    }
+    [[nodiscard]] bool showFocused() { return ::showFocused(window, *grid); }
 
     // Keys go where the focus is, as the user's keys do.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
